@@ -1,0 +1,26 @@
+#include "data/Waehrungstabelle.h"
+
+#include <utility>
+
+namespace zirvanto {
+
+Waehrungstabelle::Waehrungstabelle() {
+    Waehrung euro;
+    euro.ISO = QStringLiteral("EUR");
+    euro.Name = QStringLiteral("Euro");
+    eintraege_.push_back(std::move(euro));
+}
+
+void Waehrungstabelle::anhaengen(Waehrung w) {
+    // A new entry is never shown in a row until the settings or the side
+    // panel put it there.
+    w.Aktiv = false;
+    w.Platz = 0;
+    eintraege_.push_back(std::move(w));
+}
+
+const Waehrung& Waehrungstabelle::hauptwaehrung(int16_t index) const {
+    return gueltigerIndex(index) ? eintraege_[std::size_t(index)] : eintraege_.front();
+}
+
+} // namespace zirvanto

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace zirvanto {
+
+// One currency of the table. The rate is in units of this currency per 1 Euro.
+struct Waehrung {
+    QString ISO;
+    QString Name;
+    double Kurs = 1.0;
+    bool Aktiv = false;  // shown in a row of the side panel
+    int16_t Platz = 0;   // that row, 1..14; 0 when in none
+    QString Flagge;      // flag picture, relative to the program folder
+    bool Manuell = false; // rate set by hand: shown in red
+};
+
+// The one list of currencies every conversion works from. Entry 0 is always
+// the Euro with rate 1; it is built in memory and never stored.
+class Waehrungstabelle {
+public:
+    Waehrungstabelle();
+
+    std::size_t size() const { return eintraege_.size(); }
+    Waehrung& operator[](std::size_t i) { return eintraege_[i]; }
+    const Waehrung& operator[](std::size_t i) const { return eintraege_[i]; }
+    auto begin() { return eintraege_.begin(); }
+    auto end() { return eintraege_.end(); }
+    auto begin() const { return eintraege_.begin(); }
+    auto end() const { return eintraege_.end(); }
+
+    void anhaengen(Waehrung w);
+
+    // The entry a main-currency index names; an index outside the table
+    // reads as the Euro.
+    const Waehrung& hauptwaehrung(int16_t index) const;
+    bool gueltigerIndex(int index) const { return index >= 0 && std::size_t(index) < size(); }
+
+private:
+    std::vector<Waehrung> eintraege_;
+};
+
+} // namespace zirvanto

@@ -1,0 +1,210 @@
+#include "mainwindow/Rechner.h"
+
+#include "mainwindow/Masse.h"
+#include "mainwindow/Tastenfeld.h"
+#include "plattform/Plattform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <utility>
+
+namespace zirvanto {
+
+namespace {
+
+constexpr int ClientBreite = 8010; // twips
+constexpr int ClientHoehe = 5160;
+constexpr int ZeilenAbstand = 300;
+
+template <typename W>
+W* anlegen(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname) {
+    auto* w = new W(eltern);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(rahmen);
+    w->setAccessibleName(zugangsname);
+    return w;
+}
+
+QLineEdit* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname) {
+    auto* feld = anlegen<QLineEdit>(eltern, name, rahmen, zugangsname);
+    feld->setReadOnly(true);
+    feld->setFocusPolicy(Qt::NoFocus);
+    feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    feld->setContextMenuPolicy(Qt::NoContextMenu);
+    return feld;
+}
+
+QLabel* bild(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname,
+             const QString& datei = {}) {
+    auto* label = anlegen<QLabel>(eltern, name, rahmen, zugangsname);
+    if (!datei.isEmpty()) label->setPixmap(QPixmap(datei));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
+                 QWidget* parent)
+    : QMainWindow(parent), globals_(globals), plattform_(plattform),
+      programmordner_(std::move(programmordner)),
+      werk_(globals.Waehrungen, std::move(locale),
+            {[this] { plattform_.piep(); }, [this](const QString& t) { plattform_.meldung(this, t); }}) {
+    setObjectName(QStringLiteral("Rechner"));
+    oberflaecheAufbauen();
+    menuesAufbauen();
+    tastaturVorschauEinrichten(this);
+    anfangszustandHerstellen();
+}
+
+void Rechner::oberflaecheAufbauen() {
+    QFont schrift = font();
+    schrift.setPixelSize(11);
+    setFont(schrift);
+
+    flaeche_ = new QWidget(this);
+    flaeche_->setObjectName(QStringLiteral("Flaeche"));
+    setCentralWidget(flaeche_);
+    QWidget* f = flaeche_;
+
+    Image1 = bild(f, "Image1", twipsRect(0, 120, 900, 1080), QStringLiteral("Programmbild"),
+                  QStringLiteral(":/bilder/image1.png"));
+    Kurs = anlegen<QLabel>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
+                           QStringLiteral("Wechselkurs der Hauptwährung"));
+    Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));
+    AufZu = anlegen<QPushButton>(f, "AufZu", twipsRect(3480, 0, 375, 375),
+                                 QStringLiteral("Kurstabelle öffnen oder schließen"));
+    AufZu->setIcon(QPixmap(QStringLiteral(":/bilder/aufzu.png")));
+    AufZu->setIconSize(QSize(21, 21));
+    AufZu->setToolTip(QStringLiteral("Hier klicken, um alle Kurse anzuzeigen"));
+    connect(AufZu, &QPushButton::clicked, this, &Rechner::AufZu_Click);
+
+    isEuro = anlegen<QLabel>(f, "isEuro", twipsRect(855, 555, 765, 285), QStringLiteral("Euro"));
+    DispEuro = anzeigefeld(f, "DispEuro", twipsRect(1680, 555, 2130, 285),
+                           QStringLiteral("Betrag in Euro"));
+    isSchilling = anlegen<QLabel>(f, "isSchilling", twipsRect(840, 960, 765, 285),
+                                  QStringLiteral("Hauptwährung"));
+    DispSchilling = anzeigefeld(f, "DispSchilling", twipsRect(1680, 960, 2130, 285),
+                                QStringLiteral("Betrag in der Hauptwährung"));
+    for (QLabel* l : {isEuro, isSchilling}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setAutoFillBackground(true);
+    }
+
+    Euro = anlegen<QPushButton>(f, "Euro", twipsRect(900, 1320, 710, 375),
+                                QStringLiteral("Eingabewährung wechseln"));
+    Euro->setText(QStringLiteral("[EUR]"));
+    Euro->setToolTip(QStringLiteral("Hier wird die Eingabewährung festgelegt!"));
+    connect(Euro, &QPushButton::clicked, this, &Rechner::Euro_Click);
+
+    // The memory indicator sits in a sunken square.
+    MemoryRahmen = anlegen<QFrame>(f, "MemoryRahmen", twipsRect(285, 1410, 270, 255),
+                                   QStringLiteral("Speicheranzeige"));
+    MemoryRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Memory = anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195),
+                         QStringLiteral("Speicher belegt"));
+    Memory->setFrame(false);
+    Memory->setAlignment(Qt::AlignCenter);
+    QPalette grau = Memory->palette();
+    grau.setColor(QPalette::Base, bgrFarbe(0xC0C0C0));
+    Memory->setPalette(grau);
+
+    tastenfeldAufbauen(f);
+
+    Logo = bild(f, "Logo", twipsRect(0, 3960, 3990, 1080), QStringLiteral("Logo"));
+    WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"),
+                     QStringLiteral(":/bilder/werbelogo.png"));
+
+    seitenzeileAnlegen(1);
+    Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
+                                  QStringLiteral("Wechselkurse aktualisieren"));
+    Update->setText(QStringLiteral("Update!"));
+    Update->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu aktualisieren."));
+    Update->setEnabled(false); // gets its command with the online update
+    datum = anlegen<QLabel>(f, "datum", twipsRect(5280, 4560, 2550, 195),
+                            QStringLiteral("Letztes Update"));
+    datum->setText(QStringLiteral("Das letzte Update erfolgte am"));
+    lastUpdate = anlegen<QLabel>(f, "lastUpdate", twipsRect(5280, 4800, 2895, 255),
+                                 QStringLiteral("Datum des letzten Updates"));
+    lastUpdate->setText(QStringLiteral("1. 1. 2001"));
+}
+
+void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
+    for (const Tastendefinition& t : tastenfeld()) {
+        auto* knopf = anlegen<QPushButton>(flaeche, t.name,
+                                           twipsRect(t.links, t.oben, t.breite, t.hoehe),
+                                           QString::fromUtf8(t.zugangsname));
+        knopf->setText(QString::fromUtf8(t.beschriftung));
+        const int16_t code = t.code;
+        connect(knopf, &QPushButton::clicked, this, [this, code] { tasteGeklickt(code); });
+        if (code == Taste::Gleich) Equals = knopf;
+        if (code == Taste::Durch) Divide = knopf;
+    }
+    Equals->setDefault(true);
+}
+
+void Rechner::seitenzeileAnlegen(int zeile) {
+    const int oben = 120 + ZeilenAbstand * (zeile - 1);
+    const QString nr = QString::number(zeile);
+    const auto name = [&](const char* stamm) {
+        return QStringLiteral("%1(%2)").arg(QLatin1String(stamm), nr).toLatin1();
+    };
+    Seitenzeile& z = zeilen_[std::size_t(zeile)];
+    z.SideLabel = anlegen<QLabel>(flaeche_, name("SideLabel").constData(),
+                                  twipsRect(4200, oben, 45, 195),
+                                  QStringLiteral("Zeile %1").arg(nr));
+    z.SideCombo = anlegen<QComboBox>(flaeche_, name("SideCombo").constData(),
+                                     twipsRect(4200, oben, 855, 315),
+                                     QStringLiteral("Währung in Zeile %1").arg(nr));
+    z.SidePicture = bild(flaeche_, name("SidePicture").constData(), twipsRect(5160, oben, 465, 360),
+                         QStringLiteral("Flagge in Zeile %1").arg(nr));
+    z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),
+                            QStringLiteral("Betrag in Zeile %1").arg(nr));
+    for (QWidget* w : {static_cast<QWidget*>(z.SideLabel), static_cast<QWidget*>(z.SideCombo),
+                       static_cast<QWidget*>(z.SidePicture), static_cast<QWidget*>(z.SideBox)})
+        w->show();
+    tastaturVorschauEinrichten(z.SideCombo);
+}
+
+void Rechner::menuesAufbauen() {
+    QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    optionen->setObjectName(QStringLiteral("Optionen"));
+    Kurstabelle = optionen->addAction(QStringLiteral("&Kurstabelle zeigen"));
+    Kurstabelle->setObjectName(QStringLiteral("Kurstabelle"));
+    Kurstabelle->setCheckable(true);
+    connect(Kurstabelle, &QAction::triggered, this, [this] {
+        // The action has already toggled its mark; the handler toggles it itself.
+        Kurstabelle->setChecked(!Kurstabelle->isChecked());
+        Kurstabelle_Click();
+    });
+}
+
+void Rechner::breiteSetzen(int twips) {
+    const int hoehe = px(ClientHoehe) + menuBar()->sizeHint().height();
+    flaeche_->setMinimumSize(0, px(ClientHoehe));
+    setFixedSize(px(twips), hoehe);
+}
+
+void Rechner::anfangszustandHerstellen() {
+    FormLaedt = true;
+    setWindowTitle(globals_.Titel);
+    flaeche_->resize(px(ClientBreite), px(ClientHoehe));
+    werk_.Eingabewaehrung = Hauptwaehrung;
+    werk_.Memory_Change();
+    // Starts with the mark set, so the one toggle hides the rate table.
+    Kurstabelle->setChecked(true);
+    Kurstabelle_Click();
+    werk_.AnzeigeAktualisieren(0, false, true, true);
+    Euro_Click();
+    Euro_Click();
+    FormLaedt = false;
+    Equals->setFocus();
+}
+
+} // namespace zirvanto

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/Rechenwerk.h"
+#include "data/Globals.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zirvanto {
+
+class Plattform;
+
+// The main window: the pocket calculator with its two displays and the
+// side currency panel. Its handlers turn keys and clicks into key codes for
+// the engine and copy the engine's display texts into the widgets.
+class Rechner : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
+            QWidget* parent = nullptr);
+
+    // Every key of the calculator ends here; KeyAscii is 0 on return.
+    void Form_KeyPress(int16_t& KeyAscii);
+    void C_Click() { tasteGeklickt(Taste::C); }
+    void CE_Click() { tasteGeklickt(Taste::CE); }
+    void Euro_Click();
+    void Kurs_Click();
+    void AufZu_Click();
+    void Kurstabelle_Click();
+
+    Rechenwerk& rechenwerk() { return werk_; }
+    const Rechenwerk& rechenwerk() const { return werk_; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    struct Seitenzeile {
+        QComboBox* SideCombo = nullptr;
+        QLabel* SidePicture = nullptr;
+        QLineEdit* SideBox = nullptr;
+        QLabel* SideLabel = nullptr;
+    };
+
+    void oberflaecheAufbauen();
+    void tastenfeldAufbauen(QWidget* flaeche);
+    void seitenzeileAnlegen(int zeile);
+    void menuesAufbauen();
+    void tastaturVorschauEinrichten(QWidget* w);
+    void anfangszustandHerstellen();
+    void breiteSetzen(int twips);
+
+    void tasteGeklickt(int16_t code);
+    void anzeigeUebernehmen();
+
+    Globals& globals_;
+    Plattform& plattform_;
+    QString programmordner_;
+    Rechenwerk werk_;
+    bool FormLaedt = true;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Kurs = nullptr;
+    QPushButton* AufZu = nullptr;
+    QLabel* isEuro = nullptr;
+    QLineEdit* DispEuro = nullptr;
+    QLabel* isSchilling = nullptr;
+    QLineEdit* DispSchilling = nullptr;
+    QPushButton* Euro = nullptr;
+    QLineEdit* Memory = nullptr;
+    QFrame* MemoryRahmen = nullptr;
+    QPushButton* Equals = nullptr;
+    QPushButton* Divide = nullptr;
+    QLabel* Logo = nullptr;
+    QLabel* WerbeLogo = nullptr;
+    QPushButton* Update = nullptr;
+    QLabel* datum = nullptr;
+    QLabel* lastUpdate = nullptr;
+    std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
+    QWidget* flaeche_ = nullptr;
+    QAction* Kurstabelle = nullptr;
+};
+
+} // namespace zirvanto

@@ -1,0 +1,159 @@
+// Keys, keypad clicks, the input-currency switch and the rate-table toggle.
+#include "mainwindow/Rechner.h"
+
+#include "core/Zahlbild.h"
+#include "mainwindow/Masse.h"
+#include "plattform/Plattform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <optional>
+
+namespace zirvanto {
+
+namespace {
+
+constexpr uint32_t Blau = 0xFF0000; // 0x00BBGGRR
+constexpr uint32_t Weiss = 0xFFFFFF;
+constexpr uint32_t Hellgrau = 0xC0C0C0;
+constexpr uint32_t Schwarz = 0x000000;
+
+// The calculator's code for a typed key, or nothing for keys that are not
+// characters (Tab, arrows, shortcuts), which keep their usual meaning.
+std::optional<int16_t> tastencode(const QKeyEvent& taste) {
+    switch (taste.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Taste::Enter;
+    case Qt::Key_Backspace: return Taste::Back;
+    case Qt::Key_Escape: return Taste::Escape;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return std::nullopt;
+    default: break;
+    }
+    if (taste.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const QString text = taste.text();
+    if (text.isEmpty()) return std::nullopt;
+    const char16_t zeichen = text.front().unicode();
+    // Characters beyond Latin-1 mean nothing to the calculator but are
+    // swallowed all the same, so no control ever receives a typed character.
+    return zeichen <= 0xFF ? int16_t(zeichen) : int16_t(0);
+}
+
+void farbenSetzen(QLabel* label, uint32_t hintergrund, uint32_t text) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, bgrFarbe(hintergrund));
+    p.setColor(QPalette::WindowText, bgrFarbe(text));
+    label->setPalette(p);
+}
+
+void textSetzen(QLineEdit* feld, const QString& text) {
+    if (feld && feld->text() != text) feld->setText(text);
+}
+
+} // namespace
+
+void Rechner::tastaturVorschauEinrichten(QWidget* w) {
+    w->installEventFilter(this);
+    for (QWidget* kind : w->findChildren<QWidget*>()) kind->installEventFilter(this);
+}
+
+bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
+    switch (ereignis->type()) {
+    case QEvent::KeyPress: {
+        // The window sees every typed character before its controls do.
+        auto* w = qobject_cast<QWidget*>(objekt);
+        if (!w || w->window() != this) break;
+        const auto code = tastencode(*static_cast<QKeyEvent*>(ereignis));
+        if (!code) break;
+        int16_t KeyAscii = *code;
+        Form_KeyPress(KeyAscii);
+        return true;
+    }
+    case QEvent::FocusIn:
+        // The displays are output only; the focus stays on Equals.
+        if (objekt == Divide || objekt == DispEuro || objekt == DispSchilling) {
+            Equals->setFocus();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (objekt == Kurs) Kurs_Click();
+        break;
+    default: break;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void Rechner::Form_KeyPress(int16_t& KeyAscii) {
+    werk_.Form_KeyPress(KeyAscii);
+    anzeigeUebernehmen();
+}
+
+void Rechner::tasteGeklickt(int16_t code) {
+    Form_KeyPress(code);
+    Equals->setFocus();
+}
+
+void Rechner::anzeigeUebernehmen() {
+    const Anzeigetexte& a = werk_.anzeige();
+    textSetzen(DispEuro, a.DispEuro);
+    textSetzen(DispSchilling, a.DispSchilling);
+    textSetzen(Memory, a.Memory);
+    for (std::size_t i = 1; i < zeilen_.size(); ++i) textSetzen(zeilen_[i].SideBox, a.SideBox[i]);
+}
+
+void Rechner::Euro_Click() {
+    const QString code = globals_.Waehrungen.hauptwaehrung(werk_.HauptwaehrungIndex).ISO;
+    const QString inKlammern = QLatin1Char('[') + code + QLatin1Char(']');
+    if (werk_.Eingabewaehrung == Hauptwaehrung) {
+        Euro->setText(inKlammern);
+        farbenSetzen(isSchilling, Hellgrau, Schwarz);
+        isSchilling->setText(inKlammern);
+        farbenSetzen(isEuro, Blau, Weiss);
+        isEuro->setText(QStringLiteral("EUR"));
+        werk_.Eingabewaehrung = EuroEingabe;
+    } else if (werk_.Eingabewaehrung == EuroEingabe) {
+        Euro->setText(QStringLiteral("[EUR]"));
+        farbenSetzen(isSchilling, Blau, Weiss);
+        isSchilling->setText(code);
+        farbenSetzen(isEuro, Hellgrau, Schwarz);
+        isEuro->setText(QStringLiteral("[EUR]"));
+        werk_.Eingabewaehrung = Hauptwaehrung;
+    } else {
+        plattform_.meldung(this, QStringLiteral("Ungültige Währung"));
+    }
+    int16_t KeyAscii = Taste::WaehrungGewechselt;
+    Form_KeyPress(KeyAscii);
+    Kurs_Click();
+    if (!FormLaedt) Equals->setFocus();
+}
+
+void Rechner::Kurs_Click() {
+    const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung(werk_.HauptwaehrungIndex);
+    const QString kurs =
+        Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(QStringLiteral("Überlauf"));
+    Kurs->setText(QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO));
+}
+
+void Rechner::Kurstabelle_Click() {
+    Kurstabelle->setChecked(!Kurstabelle->isChecked());
+    breiteSetzen(Kurstabelle->isChecked() ? BreiteMitTabelle : BreiteOhneTabelle);
+}
+
+void Rechner::AufZu_Click() {
+    Kurstabelle_Click();
+    const QString datei = Kurstabelle->isChecked() ? QStringLiteral("pfeilzu.bmp")
+                                                   : QStringLiteral("pfeilauf.bmp");
+    const QPixmap pfeil(QDir(programmordner_).filePath(datei));
+    if (!pfeil.isNull()) AufZu->setIcon(pfeil);
+    Equals->setFocus();
+}
+
+} // namespace zirvanto
