@@ -85,7 +85,7 @@ public:
     const Anzeigetexte& anzeige() const { return anzeige_; }
     const QLocale& locale() const { return locale_; }
     // The main currency's rate; an invalid index reads as the Euro.
-    double hauptkurs() const { return tabelle_.hauptwaehrung(HauptwaehrungIndex).Kurs; }
+    double hauptkurs() const { return tabelle_.hauptwaehrung().Kurs; }
 
     double Akkumulator = 0;
     double Operand = 0;
@@ -95,7 +95,6 @@ public:
     double Speicher = 0;
     int16_t Nachkommastelle = 0;
     int16_t Eingabewaehrung = Hauptwaehrung;
-    int16_t HauptwaehrungIndex = 0;
 
 private:
     void zustandErgebnis(int16_t code);

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "data/Einstellungen.h"
 #include "data/Waehrungstabelle.h"
-
-#include <QString>
 
 namespace zirvanto {
 
@@ -10,7 +9,9 @@ namespace zirvanto {
 // hands it by reference to each window; tests create their own.
 struct Globals {
     Waehrungstabelle Waehrungen;
-    QString Titel = QStringLiteral("Zirvanto"); // caption of the main window and dialogs
+    Einstellungen einstellungen;
+    bool ServerAngemeldet = false; // a registration of this run got a reply
+    bool ListenFuellung = false;   // the side lists are being refilled
 };
 
 } // namespace zirvanto

@@ -19,8 +19,9 @@ void Waehrungstabelle::anhaengen(Waehrung w) {
     eintraege_.push_back(std::move(w));
 }
 
-const Waehrung& Waehrungstabelle::hauptwaehrung(int16_t index) const {
-    return gueltigerIndex(index) ? eintraege_[std::size_t(index)] : eintraege_.front();
+const Waehrung& Waehrungstabelle::hauptwaehrung() const {
+    return gueltigerIndex(HauptwaehrungIndex) ? eintraege_[std::size_t(HauptwaehrungIndex)]
+                                              : eintraege_.front();
 }
 
 } // namespace zirvanto

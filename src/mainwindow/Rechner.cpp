@@ -193,7 +193,7 @@ void Rechner::breiteSetzen(int twips) {
 
 void Rechner::anfangszustandHerstellen() {
     FormLaedt = true;
-    setWindowTitle(globals_.Titel);
+    setWindowTitle(globals_.einstellungen.Texte[1]);
     flaeche_->resize(px(ClientBreite), px(ClientHoehe));
     werk_.Eingabewaehrung = Hauptwaehrung;
     werk_.Memory_Change();

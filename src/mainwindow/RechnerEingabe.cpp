@@ -110,7 +110,7 @@ void Rechner::anzeigeUebernehmen() {
 }
 
 void Rechner::Euro_Click() {
-    const QString code = globals_.Waehrungen.hauptwaehrung(werk_.HauptwaehrungIndex).ISO;
+    const QString code = globals_.Waehrungen.hauptwaehrung().ISO;
     const QString inKlammern = QLatin1Char('[') + code + QLatin1Char(']');
     if (werk_.Eingabewaehrung == Hauptwaehrung) {
         Euro->setText(inKlammern);
@@ -136,7 +136,7 @@ void Rechner::Euro_Click() {
 }
 
 void Rechner::Kurs_Click() {
-    const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung(werk_.HauptwaehrungIndex);
+    const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung();
     const QString kurs =
         Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(QStringLiteral("Überlauf"));
     Kurs->setText(QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO));
