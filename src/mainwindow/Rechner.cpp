@@ -37,6 +37,10 @@ QLineEdit* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen, const QS
     feld->setFocusPolicy(Qt::NoFocus);
     feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     feld->setContextMenuPolicy(Qt::NoContextMenu);
+    // Small enough that the longest value (22 characters) fits.
+    QFont schrift = feld->font();
+    schrift.setPixelSize(10);
+    feld->setFont(schrift);
     return feld;
 }
 

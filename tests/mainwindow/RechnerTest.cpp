@@ -1,0 +1,338 @@
+#include "mainwindow/Rechner.h"
+#include "mainwindow/Tastenfeld.h"
+#include "support/SkriptPlattform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zirvanto {
+namespace {
+
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+
+class RechnerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        for (const char* datei : {"pfeilzu.bmp", "pfeilauf.bmp"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(ZIRVANTO_QUELLORDNER "/resources/programm/") +
+                                        QLatin1String(datei),
+                                    ordner.filePath(QLatin1String(datei))));
+    }
+
+    // The Schilling as main currency, as the program is mostly used.
+    void mitSchilling() {
+        Waehrung ats;
+        ats.ISO = QStringLiteral("ATS");
+        ats.Name = QStringLiteral("Schilling");
+        ats.Kurs = 13.7603;
+        globals.Waehrungen.anhaengen(ats);
+        globals.Waehrungen.HauptwaehrungIndex = 1;
+    }
+
+    Rechner& oeffnen() {
+        rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), Deutsch);
+        rechner->show();
+        QApplication::setActiveWindow(rechner.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(rechner.get()));
+        return *rechner;
+    }
+
+    template <typename W = QWidget> W* kind(const char* name) {
+        auto* w = rechner->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* feld) { return kind<QLineEdit>(feld)->text(); }
+    QString beschriftung(const char* name) {
+        if (auto* l = rechner->findChild<QLabel*>(QLatin1String(name))) return l->text();
+        return kind<QPushButton>(name)->text();
+    }
+    QAction* kurstabelle() { return rechner->findChild<QAction*>(QStringLiteral("Kurstabelle")); }
+    void klicken(const char* knopf) { QTest::mouseClick(kind<QPushButton>(knopf), Qt::LeftButton); }
+    void tippen(const QString& zeichen) { QTest::keyClicks(QApplication::focusWidget(), zeichen); }
+    void taste(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+    QWidget* fokus() const { return QApplication::focusWidget(); }
+    QImage pfeilbild() const {
+        return rechner->findChild<QPushButton*>(QStringLiteral("AufZu"))
+            ->icon()
+            .pixmap(21, 21)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage datei(const char* name) const {
+        return QImage(ordner.filePath(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir ordner;
+    Globals globals;
+    test::SkriptPlattform plattform;
+    std::unique_ptr<Rechner> rechner;
+};
+
+TEST_F(RechnerTest, StartetSchmalMitNullInBeidenAnzeigen) {
+    Rechner& r = oeffnen();
+    EXPECT_EQ(r.windowTitle(), QStringLiteral("Zirvanto"));
+    EXPECT_EQ(r.width(), 273);
+    EXPECT_FALSE(kurstabelle()->isChecked());
+    EXPECT_EQ(text("DispEuro"), QStringLiteral("0,00 "));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
+    // Until a rate file names a main currency, it is the Euro.
+    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 1,0000 EUR"));
+    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("EUR"));
+    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
+    EXPECT_TRUE(text("Memory").isEmpty());
+    EXPECT_FALSE(kind<QPushButton>("Update")->isEnabled());
+    EXPECT_EQ(fokus(), kind("Equals"));
+    EXPECT_TRUE(plattform.meldungen.empty());
+}
+
+TEST_F(RechnerTest, TastaturTreibtDenRechner) {
+    struct Fall {
+        const char* zeichen;
+        Qt::Key taste; // pressed after the characters; Qt::Key_unknown for none
+        const char* erwartet;
+    };
+    oeffnen();
+    for (const Fall& f : {
+             Fall{"2+3*4=", Qt::Key_unknown, "20,00 "},
+             Fall{"2+3*4", Qt::Key_Return, "20,00 "},
+             Fall{"10/4", Qt::Key_Enter, "2,50 "},
+             Fall{"1,5+1.5=", Qt::Key_unknown, "3,00 "},
+             Fall{"200+10%=", Qt::Key_unknown, "220,00 "},
+             Fall{"123", Qt::Key_Backspace, "12, "},
+             Fall{"5+5", Qt::Key_Escape, "0,00 "},
+             Fall{"7 ", Qt::Key_unknown, "7, "}, // a blank is swallowed, Equals not pressed
+             Fall{"7a", Qt::Key_unknown, "7, "},
+         }) {
+        taste(Qt::Key_Escape);
+        tippen(QString::fromUtf8(f.zeichen));
+        if (f.taste != Qt::Key_unknown) taste(f.taste);
+        EXPECT_EQ(text("DispSchilling"), QString::fromUtf8(f.erwartet)) << f.zeichen;
+        EXPECT_EQ(fokus(), kind("Equals")) << f.zeichen;
+    }
+}
+
+TEST_F(RechnerTest, TastenfeldKnoepfeSendenIhreTasteUndGebenDenFokusZurueck) {
+    oeffnen();
+    for (const char* knopf : {"Numerisch(1)", "Numerisch(2)", "Comma", "Numerisch(5)", "Plus",
+                              "Numerisch(3)", "Multiply", "Numerisch(4)", "Equals"}) {
+        klicken(knopf);
+        EXPECT_EQ(fokus(), kind("Equals")) << knopf;
+    }
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("62,00 "));
+
+    struct Fall {
+        std::initializer_list<const char*> knoepfe;
+        const char* erwartet;
+    };
+    for (const Fall& f : {
+             Fall{{"Numerisch(9)", "sqrt"}, "3,00 "},
+             Fall{{"Numerisch(8)", "Fraction"}, "0,13 "},
+             Fall{{"Numerisch(6)", "Sign"}, "-6, "},
+             Fall{{"Numerisch(7)", "Numerisch(0)", "Back"}, "7, "},
+             Fall{{"Numerisch(9)", "Subtract", "Numerisch(4)", "Equals"}, "5,00 "},
+             Fall{{"Numerisch(9)", "Divide", "Numerisch(4)", "Equals"}, "2,25 "},
+             Fall{{"Numerisch(5)", "Plus", "Numerisch(8)", "CE", "Equals"}, "5,00 "},
+             Fall{{"Numerisch(5)", "Plus", "Numerisch(8)", "C"}, "0,00 "},
+             Fall{{"Numerisch(2)", "Numerisch(0)", "Numerisch(0)", "Plus", "Percent", "Equals"},
+                  "600,00 "},
+             Fall{{"Numerisch(4)", "MS", "C", "MR", "MPlus", "MR"}, "8,00 "},
+             Fall{{"Numerisch(4)", "MS", "MC", "MR"}, "0,00 "},
+         }) {
+        klicken("C");
+        for (const char* knopf : f.knoepfe) klicken(knopf);
+        EXPECT_EQ(text("DispSchilling"), QString::fromUtf8(f.erwartet)) << *f.knoepfe.begin();
+    }
+}
+
+TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
+    mitSchilling();
+    oeffnen();
+    const auto farben = [&](const char* name) {
+        const QPalette p = kind<QLabel>(name)->palette();
+        return std::pair{p.color(QPalette::Window), p.color(QPalette::WindowText)};
+    };
+    const std::pair aktiv{QColor(0, 0, 255), QColor(255, 255, 255)};
+    const std::pair inaktiv{QColor(192, 192, 192), QColor(0, 0, 0)};
+
+    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 13,7603 ATS"));
+    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("ATS"));
+    EXPECT_EQ(farben("isSchilling"), aktiv);
+    EXPECT_EQ(farben("isEuro"), inaktiv);
+
+    klicken("Euro");
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[ATS]"));
+    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("[ATS]"));
+    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("EUR"));
+    EXPECT_EQ(farben("isEuro"), aktiv);
+    EXPECT_EQ(farben("isSchilling"), inaktiv);
+    EXPECT_EQ(fokus(), kind("Equals"));
+
+    tippen(QStringLiteral("12"));
+    EXPECT_EQ(text("DispEuro"), QStringLiteral("12, "));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
+    // Switching back finishes the Euro number and shows it as a result.
+    klicken("Euro");
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("165,12 "));
+    EXPECT_EQ(text("DispEuro"), QStringLiteral("12,00 "));
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
+    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
+    EXPECT_EQ(farben("isSchilling"), aktiv);
+}
+
+TEST_F(RechnerTest, UngueltigeEingabewaehrungWirdGemeldet) {
+    Rechner& r = oeffnen();
+    r.rechenwerk().Eingabewaehrung = 5;
+    r.Euro_Click();
+    ASSERT_EQ(plattform.meldungen.size(), 1u);
+    EXPECT_EQ(plattform.meldungen[0].text, QStringLiteral("Ungültige Währung"));
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
+}
+
+TEST_F(RechnerTest, PfeilknopfOeffnetUndSchliesstDieKurstabelle) {
+    Rechner& r = oeffnen();
+    klicken("AufZu");
+    EXPECT_EQ(r.width(), 540);
+    EXPECT_TRUE(kurstabelle()->isChecked());
+    EXPECT_EQ(pfeilbild(), datei("pfeilzu.bmp"));
+    EXPECT_EQ(fokus(), kind("Equals"));
+    klicken("AufZu");
+    EXPECT_EQ(r.width(), 273);
+    EXPECT_FALSE(kurstabelle()->isChecked());
+    EXPECT_EQ(pfeilbild(), datei("pfeilauf.bmp"));
+}
+
+TEST_F(RechnerTest, MenueeintragSchaltetOhneDenPfeilZuAendern) {
+    Rechner& r = oeffnen();
+    const QImage vorher = pfeilbild();
+    kurstabelle()->trigger();
+    EXPECT_EQ(r.width(), 540);
+    EXPECT_TRUE(kurstabelle()->isChecked());
+    EXPECT_EQ(pfeilbild(), vorher);
+    kurstabelle()->trigger();
+    EXPECT_EQ(r.width(), 273);
+    EXPECT_FALSE(kurstabelle()->isChecked());
+}
+
+TEST_F(RechnerTest, FehlendePfeilbilderWerdenUebergangen) {
+    Rechner& r = oeffnen();
+    const QImage vorher = pfeilbild();
+    QFile::remove(ordner.filePath(QStringLiteral("pfeilzu.bmp")));
+    klicken("AufZu");
+    EXPECT_EQ(r.width(), 540);
+    EXPECT_EQ(pfeilbild(), vorher);
+}
+
+TEST_F(RechnerTest, AnzeigenNehmenNieDenFokus) {
+    oeffnen();
+    for (const char* feld : {"DispEuro", "DispSchilling", "Memory", "SideBox(1)"}) {
+        QTest::mouseClick(kind(feld), Qt::LeftButton);
+        EXPECT_EQ(fokus(), kind("Equals")) << feld;
+    }
+    kind("Divide")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(fokus(), kind("Equals"));
+
+    // Typed keys reach the calculator whichever control has the focus.
+    auto* liste = kind<QComboBox>("SideCombo(1)");
+    liste->addItems({QStringLiteral("---"), QStringLiteral("USD")});
+    liste->setFocus();
+    tippen(QStringLiteral("5"));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
+    EXPECT_EQ(liste->currentIndex(), 0);
+}
+
+TEST_F(RechnerTest, FehlerPiepenUndBackNachErgebnisPiept) {
+    oeffnen();
+    tippen(QStringLiteral("1/0="));
+    EXPECT_EQ(text("DispEuro"), QStringLiteral("Division durch Null."));
+    EXPECT_EQ(plattform.piepse, 1);
+    taste(Qt::Key_Escape);
+    tippen(QStringLiteral("4="));
+    taste(Qt::Key_Backspace);
+    EXPECT_EQ(plattform.piepse, 2);
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("4,00 "));
+}
+
+TEST_F(RechnerTest, SpeicheranzeigeImVertieftenRahmen) {
+    oeffnen();
+    tippen(QStringLiteral("5"));
+    klicken("MPlus");
+    EXPECT_EQ(text("Memory"), QStringLiteral("M"));
+    klicken("MC");
+    EXPECT_TRUE(text("Memory").isEmpty());
+    auto* rahmen = kind<QFrame>("MemoryRahmen");
+    EXPECT_EQ(rahmen->frameShadow(), QFrame::Sunken);
+    EXPECT_TRUE(rahmen->geometry().contains(kind("Memory")->geometry()));
+}
+
+TEST_F(RechnerTest, JedesSteuerelementHatNamenUndZugangsnamen) {
+    oeffnen();
+    std::vector<QString> namen;
+    for (const char* n : {"Image1", "Kurs", "AufZu", "isEuro", "DispEuro", "isSchilling",
+                          "DispSchilling", "Euro", "Memory", "Logo", "WerbeLogo", "SideCombo(1)",
+                          "SidePicture(1)", "SideBox(1)", "SideLabel(1)", "Update", "datum",
+                          "lastUpdate"})
+        namen.push_back(QLatin1String(n));
+    for (const Tastendefinition& t : tastenfeld()) namen.push_back(QLatin1String(t.name));
+    for (const QString& n : namen) {
+        auto* w = rechner->findChild<QWidget*>(n);
+        ASSERT_NE(w, nullptr) << n.toStdString();
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << n.toStdString();
+    }
+    EXPECT_EQ(namen.size(), 18u + 27u);
+}
+
+TEST_F(RechnerTest, BeschriftungenPassenInIhreSteuerelemente) {
+    mitSchilling();
+    oeffnen();
+    klicken("Euro"); // the widest captions: "[ATS]"
+    for (QWidget* w : rechner->findChildren<QWidget*>()) {
+        QString t;
+        int rand = 0;
+        if (auto* k = qobject_cast<QPushButton*>(w)) {
+            t = k->text();
+            rand = 8; // the button's frame and padding
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            t = l->text();
+        }
+        if (t.isEmpty()) continue;
+        EXPECT_LE(w->fontMetrics().horizontalAdvance(t) + rand, w->width())
+            << w->objectName().toStdString();
+        EXPECT_LE(w->fontMetrics().height(), w->height()) << w->objectName().toStdString();
+    }
+    // The longest value a display can hold fits too.
+    auto* anzeige = kind<QLineEdit>("DispSchilling");
+    EXPECT_LE(anzeige->fontMetrics().horizontalAdvance(QStringLiteral("-99.999.999.999.999,99 ")) + 6,
+              anzeige->width());
+}
+
+TEST_F(RechnerTest, TastenfeldKnoepfeUeberlappenSichNicht) {
+    oeffnen();
+    std::vector<QWidget*> knoepfe;
+    for (const Tastendefinition& t : tastenfeld()) knoepfe.push_back(kind(t.name));
+    knoepfe.push_back(kind("Euro"));
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+        EXPECT_LE(knoepfe[i]->geometry().right(), 267) << knoepfe[i]->objectName().toStdString();
+        for (std::size_t j = i + 1; j < knoepfe.size(); ++j)
+            EXPECT_FALSE(knoepfe[i]->geometry().intersects(knoepfe[j]->geometry()))
+                << knoepfe[i]->objectName().toStdString() << " / "
+                << knoepfe[j]->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace zirvanto
