@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace zirvanto {
+
+// The outcome of a save. On failure the former file is left as it was and
+// `fehler` says why (the system's error text).
+struct Speicherergebnis {
+    bool ok = false;
+    QString fehler;
+    explicit operator bool() const { return ok; }
+};
+
+// Decodes a text file's bytes and splits them into lines: Windows-1252, or
+// UTF-8 when the bytes start with a UTF-8 byte-order mark. Lines end with
+// CR LF, LF or CR alone; a missing last line end is accepted, and a final
+// line end does not start another line.
+QStringList textzeilen(QByteArrayView bytes);
+
+// The bytes of a text file: every line followed by CR LF, in Windows-1252,
+// or, when a character cannot be written in Windows-1252, the whole file in
+// UTF-8 with a byte-order mark, so that nothing is lost.
+QByteArray textdateiBytes(const QStringList& zeilen);
+
+// Reads a text file; nothing when it does not exist or cannot be read.
+std::optional<QStringList> textdateiLesen(const QString& pfad);
+
+// Writes a text file atomically: a failed save leaves the former file whole.
+Speicherergebnis textdateiSpeichern(const QString& pfad, const QStringList& zeilen);
+
+// The text without blanks, tabs and line-end characters at both ends.
+// Unlike QString::trimmed() it keeps other white space such as U+00A0,
+// which belongs to a name or a display text.
+QStringView ohneRaender(QStringView text);
+
+} // namespace zirvanto
