@@ -1,0 +1,241 @@
+#include "data/Einstellungsdatei.h"
+
+#include "data/Zahlentext.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace zirvanto {
+
+namespace {
+
+constexpr int SeitenZeilen = 14;
+constexpr int AnzahlTexte = 20;
+constexpr int MaxPort = 65535;
+
+// Rewrites the fields of a Qt date or time format outside its quoted
+// literals: every run of one field letter is handed to `ersetzen`, which
+// returns what takes its place.
+template <typename Ersetzen>
+QString formatUmschreiben(const QString& format, QChar feld, Ersetzen ersetzen) {
+    QString ergebnis;
+    bool zitat = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == u'\'') zitat = !zitat;
+        if (zitat || c != feld) {
+            ergebnis += c;
+            ++i;
+            continue;
+        }
+        qsizetype ende = i;
+        while (ende < format.size() && format[ende] == feld)
+            ++ende;
+        ergebnis += ersetzen(ende - i);
+        i = ende;
+    }
+    return ergebnis;
+}
+
+// The locale's short date with a four-digit year, so that no century is
+// lost when the text is read back.
+QString datumsformat(const QLocale& locale) {
+    return formatUmschreiben(locale.dateFormat(QLocale::ShortFormat), u'y',
+                             [](qsizetype) { return QStringLiteral("yyyy"); });
+}
+
+// The locale's long time (with seconds) without the time-zone name, which
+// the date parser cannot take back reliably.
+QString zeitformat(const QLocale& locale) {
+    return formatUmschreiben(locale.timeFormat(QLocale::LongFormat), u't',
+                             [](qsizetype) { return QString(); })
+        .trimmed();
+}
+
+// Qt reads a two-digit year as 19yy; a date of the last update lies after
+// 2000, so such a year is taken as 20yy.
+int jahrhundertKorrektur(const QString& format) {
+    bool zweistellig = false;
+    formatUmschreiben(format, u'y', [&](qsizetype laenge) {
+        zweistellig = zweistellig || laenge == 2;
+        return QString();
+    });
+    return zweistellig ? 100 : 0;
+}
+
+// The nearest whole number, halves to even; nothing outside [von, bis].
+std::optional<int> ganzzahl(double wert, int von, int bis) {
+    const double gerundet = std::nearbyint(wert);
+    if (!(gerundet >= von && gerundet <= bis)) return std::nullopt;
+    return int(gerundet);
+}
+
+bool gleicherCode(const Waehrung& w, const QString& codeGross) {
+    return w.ISO.toUpper() == codeGross;
+}
+
+void hauptwaehrungLesen(Waehrungstabelle& tabelle, const QString& wert) {
+    const QString code = wert.toUpper();
+    const std::size_t n = std::min<std::size_t>(tabelle.size(), INT16_MAX + 1u);
+    for (std::size_t k = 0; k < n; ++k)
+        if (gleicherCode(tabelle[k], code)) tabelle.HauptwaehrungIndex = int16_t(k);
+}
+
+// "Code;Row": every entry with that code is shown in that row.
+void aktivLesen(Waehrungstabelle& tabelle, const QString& wert) {
+    const QString text = wert.toUpper();
+    const qsizetype semikolon = text.indexOf(u';');
+    if (semikolon < 0) return;
+    const auto platz =
+        ganzzahl(zahlLesen(QStringView(text).sliced(semikolon + 1)), 1, SeitenZeilen);
+    if (!platz) return;
+    const QString code = ohneRaender(QStringView(text).first(semikolon)).toString();
+    for (Waehrung& w : tabelle) {
+        if (!gleicherCode(w, code)) continue;
+        w.Aktiv = true;
+        w.Platz = int16_t(*platz);
+    }
+}
+
+// "TEXT" and two characters that give the index 1..20.
+void textLesen(Einstellungen& einstellungen, const QString& schluessel, const QString& wert) {
+    if (schluessel.size() < 2 || wert.isEmpty()) return;
+    if (schluessel.chopped(2) != u"TEXT") return;
+    const auto index = ganzzahl(zahlLesen(QStringView(schluessel).last(2)), 1, AnzahlTexte);
+    if (index) einstellungen.Texte[std::size_t(*index)] = wert;
+}
+
+} // namespace
+
+QString updateText(const QDateTime& zeitpunkt, const QLocale& locale) {
+    return locale.toString(zeitpunkt.date(), datumsformat(locale)) + u' ' +
+           locale.toString(zeitpunkt.time(), zeitformat(locale));
+}
+
+std::optional<QDateTime> updateLesen(const QString& text, const QLocale& locale) {
+    const QString datum = datumsformat(locale);
+    const QString formate[] = {
+        datum + u' ' + zeitformat(locale),
+        datum + u' ' + locale.timeFormat(QLocale::ShortFormat),
+        locale.dateTimeFormat(QLocale::ShortFormat),
+        locale.dateTimeFormat(QLocale::LongFormat),
+        locale.dateTimeFormat(QLocale::NarrowFormat),
+    };
+    for (const QString& format : formate) {
+        const QDateTime zeitpunkt = locale.toDateTime(text, format);
+        if (zeitpunkt.isValid()) return zeitpunkt.addYears(jahrhundertKorrektur(format));
+    }
+    const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
+    if (iso.isValid()) return iso.toLocalTime();
+
+    const QString datumsformate[] = {datum, locale.dateFormat(QLocale::ShortFormat),
+                                     locale.dateFormat(QLocale::LongFormat)};
+    for (const QString& format : datumsformate) {
+        const QDate tag = locale.toDate(text, format);
+        if (tag.isValid())
+            return QDateTime(tag.addYears(jahrhundertKorrektur(format)), QTime(0, 0));
+    }
+    return std::nullopt;
+}
+
+QString allgemeinesDatum(const QDateTime& zeitpunkt, const QLocale& locale) {
+    QString text = locale.toString(zeitpunkt.date(), datumsformat(locale));
+    if (zeitpunkt.time() != QTime(0, 0))
+        text += u' ' + locale.toString(zeitpunkt.time(), zeitformat(locale));
+    return text;
+}
+
+std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals& globals,
+                                             const QLocale& locale) {
+    Einstellungen& e = globals.einstellungen;
+    Waehrungstabelle& tabelle = globals.Waehrungen;
+    std::optional<QString> lastUpdate;
+
+    for (const QString& zeile : zeilen) {
+        const QStringView z = ohneRaender(zeile);
+        const qsizetype gleich = z.indexOf(u'=');
+        if (gleich < 0) continue;
+        const QString schluessel = ohneRaender(z.first(gleich)).toString().toUpper();
+        const QString wert = ohneRaender(z.sliced(gleich + 1)).toString();
+
+        if (schluessel == u"MAIN") {
+            hauptwaehrungLesen(tabelle, wert);
+        } else if (schluessel == u"ACTIVE") {
+            aktivLesen(tabelle, wert);
+        } else if (schluessel == u"CURRENCYURL") {
+            e.CurrencyURL = wert;
+        } else if (schluessel == u"WERBEURL") {
+            e.WerbeURL = wert;
+        } else if (schluessel == u"LOGOURL") {
+            e.LogoURL = wert;
+        } else if (schluessel == u"FLAGURL") {
+            e.FlagURL = wert;
+        } else if (schluessel == u"PROXY") {
+            e.ProxyServer = wert;
+        } else if (schluessel == u"PORT") {
+            e.ProxyPort = ganzzahl(zahlLesen(wert), 0, MaxPort).value_or(0);
+        } else if (schluessel == u"AUTOUPDATE") {
+            e.AutoUpdateAktiv = zahlLesen(wert) == 1;
+        } else if (schluessel == u"UPDATE") {
+            if (const auto zeitpunkt = updateLesen(wert, locale)) {
+                e.UpdateDatum = *zeitpunkt;
+                lastUpdate = allgemeinesDatum(*zeitpunkt, locale);
+            }
+        } else if (schluessel == u"FRESHINSTALLED") {
+            e.FreshInstalled = true;
+        } else {
+            textLesen(e, schluessel, wert);
+        }
+    }
+
+    if (!tabelle.gueltigerIndex(tabelle.HauptwaehrungIndex)) tabelle.HauptwaehrungIndex = 0;
+    return lastUpdate;
+}
+
+Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& globals,
+                                      const QLocale& locale) {
+    const auto zeilen = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
+    if (!zeilen) return {};
+    globals.einstellungen.FreshInstalled = false;
+    return {true, einstellungenAnwenden(*zeilen, globals, locale)};
+}
+
+QStringList einstellungszeilen(const Globals& globals, const QLocale& locale) {
+    const Einstellungen& e = globals.einstellungen;
+    const Waehrungstabelle& tabelle = globals.Waehrungen;
+    const auto zeile = [](QStringView schluessel, QStringView wert) {
+        QString text = schluessel.toString();
+        text += u" = ";
+        text += ohneRaender(wert);
+        return text;
+    };
+
+    QStringList zeilen;
+    zeilen << zeile(u"Main", tabelle.hauptwaehrung().ISO) << zeile(u"WerbeURL", e.WerbeURL)
+           << zeile(u"LogoURL", e.LogoURL) << zeile(u"CurrencyURL", e.CurrencyURL)
+           << zeile(u"FlagURL", e.FlagURL) << zeile(u"Proxy", e.ProxyServer)
+           << zeile(u"Port", QString::number(e.ProxyPort))
+           << zeile(u"Update", updateText(e.UpdateDatum, locale))
+           << zeile(u"AutoUpdate", e.AutoUpdateAktiv ? u"1" : u"0");
+    if (e.FreshInstalled) zeilen << QStringLiteral("FreshInstalled = 1");
+    for (int i = 1; i <= AnzahlTexte; ++i)
+        zeilen << QStringLiteral("Text%1 = ").arg(i, 2, 10, QLatin1Char('0')) +
+                      e.Texte[std::size_t(i)];
+    for (const Waehrung& w : tabelle)
+        if (w.Aktiv)
+            zeilen << QStringLiteral("Active = ") + ohneRaender(w.ISO).toString() + u';' +
+                          QString::number(w.Platz);
+    return zeilen;
+}
+
+Speicherergebnis einstellungenSpeichern(const QString& programmordner, const Globals& globals,
+                                        const QLocale& locale) {
+    return textdateiSpeichern(QDir(programmordner).filePath(Einstellungsdateiname),
+                              einstellungszeilen(globals, locale));
+}
+
+} // namespace zirvanto
