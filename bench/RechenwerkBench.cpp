@@ -25,7 +25,8 @@ Waehrungstabelle vollerTisch() {
 void GleichMitVollerAnzeige(benchmark::State& state) {
     const Waehrungstabelle tabelle = vollerTisch();
     Rechenwerk werk(tabelle, QLocale(QLocale::German, QLocale::Germany));
-    for (QChar c : QStringLiteral("1234,56+789,01=")) werk.taste(int16_t(c.unicode()));
+    for (QChar c : QStringLiteral("1234,56+789,01="))
+        werk.taste(int16_t(c.unicode()));
     for (auto _ : state) {
         werk.taste(Taste::Gleich);
         benchmark::DoNotOptimize(werk.anzeige().SideBox[14]);

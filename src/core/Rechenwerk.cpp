@@ -14,8 +14,23 @@ constexpr int MaxFeldlaenge = 23;
 
 // What a key code means to the machine.
 enum class Art {
-    Ziffer, Trennzeichen, Operation, Gleich, MC, MR, MS, MPlus, CE, C,
-    Wurzel, Kehrwert, Vorzeichen, Back, Prozent, Gewechselt, Keine,
+    Ziffer,
+    Trennzeichen,
+    Operation,
+    Gleich,
+    MC,
+    MR,
+    MS,
+    MPlus,
+    CE,
+    C,
+    Wurzel,
+    Kehrwert,
+    Vorzeichen,
+    Back,
+    Prozent,
+    Gewechselt,
+    Keine,
 };
 
 Art klassifizieren(int16_t code) {
@@ -55,7 +70,9 @@ int16_t operationDerTaste(int16_t code) {
     }
 }
 
-bool istBetragsoperation(int16_t operation) { return operation == 1 || operation == 2; }
+bool istBetragsoperation(int16_t operation) {
+    return operation == 1 || operation == 2;
+}
 
 } // namespace
 
@@ -334,7 +351,7 @@ void Rechenwerk::zustandErsteZahl(int16_t code) {
     case Art::Gewechselt:
         // The switch has already happened: main-currency input now means the
         // number was typed in Euro.
-        if (Eingabewaehrung == Hauptwaehrung) setzen(Akkumulator, hauptkurs() * Akkumulator);
+        if (Eingabewaehrung == HauptwaehrungEingabe) setzen(Akkumulator, hauptkurs() * Akkumulator);
         ergebnisZeigen(Akkumulator);
         Zustand = ErgebnisAnzeige;
         break;
@@ -472,7 +489,7 @@ void Rechenwerk::zustandZweiteZahl(int16_t code) {
     case Art::Gewechselt:
         // The switch has already happened: main-currency input now means the
         // number was typed in Euro. A factor or divisor stays as it is.
-        if (Eingabewaehrung == Hauptwaehrung && betrag)
+        if (Eingabewaehrung == HauptwaehrungEingabe && betrag)
             setzen(Operand, hauptkurs() * Operand);
         ergebnisZeigen(Akkumulator);
         Zustand = OperationGewaehlt;
@@ -497,6 +514,30 @@ void Rechenwerk::speicherAddieren(double betrag, double angezeigt) {
         ergebnisZeigen(angezeigt);
 }
 
+void Rechenwerk::einfuegen(double wert) {
+    double* ziel = nullptr;
+    switch (Zustand) {
+    case ErgebnisAnzeige:
+    case ErsteZahlEingabe:
+        ziel = &Akkumulator;
+        Zustand = ErgebnisAnzeige;
+        break;
+    case OperationGewaehlt:
+    case ZweiteZahlEingabe:
+        ziel = &Operand;
+        Zustand = OperationGewaehlt;
+        break;
+    default: return;
+    }
+    // A Euro amount becomes a main-currency amount, like every finished number.
+    setzen(*ziel, Eingabewaehrung == EuroEingabe ? hauptkurs() * wert : wert);
+    AnzeigeAktualisieren(*ziel, true, true, true);
+}
+
+void Rechenwerk::SideBoxLeeren(int zeile) {
+    if (zeile >= 1 && zeile <= Seitenzeilen) anzeige_.SideBox[std::size_t(zeile)].clear();
+}
+
 void Rechenwerk::Memory_Change() {
     anzeige_.Memory = Speicher == 0 ? QString() : QStringLiteral("M");
 }
@@ -519,7 +560,8 @@ void Rechenwerk::AnzeigeAktualisieren(double Wert, bool Eingabemodus, bool Umrec
                                                : QStringLiteral("Fehler.");
         anzeige_.DispEuro = text;
         anzeige_.DispSchilling = text;
-        for (auto& box : anzeige_.SideBox) box.clear();
+        for (auto& box : anzeige_.SideBox)
+            box.clear();
         piep();
         return;
     }

@@ -47,7 +47,7 @@ enum : int16_t {
 };
 
 // Input currencies.
-enum : int16_t { Hauptwaehrung = 1, EuroEingabe = 2 };
+enum : int16_t { HauptwaehrungEingabe = 1, EuroEingabe = 2 };
 
 inline constexpr int Seitenzeilen = 14;
 
@@ -81,6 +81,11 @@ public:
     void AnzeigeAktualisieren(double Wert, bool Eingabemodus, bool Umrechnen, bool BeideAnzeigen);
     // Refreshes the memory indicator from Speicher.
     void Memory_Change();
+    // Takes a pasted number as if it had been typed and finished: it
+    // replaces the number being typed, a pending operation stays pending.
+    void einfuegen(double wert);
+    // Empties the value box of a side row that no longer shows a currency.
+    void SideBoxLeeren(int zeile);
 
     const Anzeigetexte& anzeige() const { return anzeige_; }
     const QLocale& locale() const { return locale_; }
@@ -94,7 +99,7 @@ public:
     int16_t Fehlercode = 0;
     double Speicher = 0;
     int16_t Nachkommastelle = 0;
-    int16_t Eingabewaehrung = Hauptwaehrung;
+    int16_t Eingabewaehrung = HauptwaehrungEingabe;
 
 private:
     void zustandErgebnis(int16_t code);

@@ -40,7 +40,8 @@ Dezimalzahl zerlegen(double wert) {
         z.ziffern.resize(Stellen);
         if (aufrunden) {
             int i = Stellen - 1;
-            while (i >= 0 && z.ziffern[std::size_t(i)] == '9') z.ziffern[std::size_t(i--)] = '0';
+            while (i >= 0 && z.ziffern[std::size_t(i)] == '9')
+                z.ziffern[std::size_t(i--)] = '0';
             if (i < 0) {
                 z.ziffern.insert(z.ziffern.begin(), '1');
                 ++z.exponent;
@@ -49,7 +50,8 @@ Dezimalzahl zerlegen(double wert) {
             }
         }
     }
-    while (!z.ziffern.empty() && z.ziffern.back() == '0') z.ziffern.pop_back();
+    while (!z.ziffern.empty() && z.ziffern.back() == '0')
+        z.ziffern.pop_back();
     if (z.ziffern.empty()) z.exponent = 0;
     return z;
 }
@@ -104,7 +106,8 @@ std::optional<QString> Zahlbild::schreiben(double wert, const QLocale& locale) c
         bruch.resize(std::size_t(maxNachkomma));
         if (aufrunden && erhoehen(bruch) && erhoehen(ganz)) ganz.insert(ganz.begin(), '1');
     }
-    while (bruch.size() > std::size_t(minNachkomma) && bruch.back() == '0') bruch.pop_back();
+    while (bruch.size() > std::size_t(minNachkomma) && bruch.back() == '0')
+        bruch.pop_back();
     bruch.append(std::size_t(minNachkomma) - std::min(bruch.size(), std::size_t(minNachkomma)),
                  '0');
     if (ganz.empty()) ganz = "0";

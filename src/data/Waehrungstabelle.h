@@ -13,9 +13,9 @@ struct Waehrung {
     QString ISO;
     QString Name;
     double Kurs = 1.0;
-    bool Aktiv = false;  // shown in a row of the side panel
-    int16_t Platz = 0;   // that row, 1..14; 0 when in none
-    QString Flagge;      // flag picture, relative to the program folder
+    bool Aktiv = false;   // shown in a row of the side panel
+    int16_t Platz = 0;    // that row, 1..14; 0 when in none
+    QString Flagge;       // flag picture, relative to the program folder
     bool Manuell = false; // rate set by hand: shown in red
 };
 

@@ -31,7 +31,8 @@ W* anlegen(QWidget* eltern, const char* name, QRect rahmen, const QString& zugan
     return w;
 }
 
-QLineEdit* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname) {
+QLineEdit* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen,
+                       const QString& zugangsname) {
     auto* feld = anlegen<QLineEdit>(eltern, name, rahmen, zugangsname);
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::NoFocus);
@@ -59,12 +60,13 @@ Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner,
     : QMainWindow(parent), globals_(globals), plattform_(plattform),
       programmordner_(std::move(programmordner)),
       werk_(globals.Waehrungen, std::move(locale),
-            {[this] { plattform_.piep(); }, [this](const QString& t) { plattform_.meldung(this, t); }}) {
+            {[this] { plattform_.piep(); },
+             [this](const QString& t) { plattform_.meldung(this, t); }}) {
     setObjectName(QStringLiteral("Rechner"));
     oberflaecheAufbauen();
     menuesAufbauen();
     tastaturVorschauEinrichten(this);
-    anfangszustandHerstellen();
+    Form_Load();
 }
 
 void Rechner::oberflaecheAufbauen() {
@@ -111,8 +113,8 @@ void Rechner::oberflaecheAufbauen() {
     MemoryRahmen = anlegen<QFrame>(f, "MemoryRahmen", twipsRect(285, 1410, 270, 255),
                                    QStringLiteral("Speicheranzeige"));
     MemoryRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Memory = anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195),
-                         QStringLiteral("Speicher belegt"));
+    Memory =
+        anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195), QStringLiteral("Speicher belegt"));
     Memory->setFrame(false);
     Memory->setAlignment(Qt::AlignCenter);
     QPalette grau = Memory->palette();
@@ -122,10 +124,14 @@ void Rechner::oberflaecheAufbauen() {
     tastenfeldAufbauen(f);
 
     Logo = bild(f, "Logo", twipsRect(0, 3960, 3990, 1080), QStringLiteral("Logo"));
+    // Centred under the calculator.
+    Logo->move(px((4050 - 3990) / 2), Logo->y());
     WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"),
                      QStringLiteral(":/bilder/werbelogo.png"));
+    WerbeLogo->setCursor(Qt::PointingHandCursor);
 
-    seitenzeileAnlegen(1);
+    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile)
+        seitenzeileAnlegen(zeile);
     Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
                                   QStringLiteral("Wechselkurse aktualisieren"));
     Update->setText(QStringLiteral("Update!"));
@@ -141,9 +147,9 @@ void Rechner::oberflaecheAufbauen() {
 
 void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
     for (const Tastendefinition& t : tastenfeld()) {
-        auto* knopf = anlegen<QPushButton>(flaeche, t.name,
-                                           twipsRect(t.links, t.oben, t.breite, t.hoehe),
-                                           QString::fromUtf8(t.zugangsname));
+        auto* knopf =
+            anlegen<QPushButton>(flaeche, t.name, twipsRect(t.links, t.oben, t.breite, t.hoehe),
+                                 QString::fromUtf8(t.zugangsname));
         knopf->setText(QString::fromUtf8(t.beschriftung));
         const int16_t code = t.code;
         connect(knopf, &QPushButton::clicked, this, [this, code] { tasteGeklickt(code); });
@@ -160,55 +166,27 @@ void Rechner::seitenzeileAnlegen(int zeile) {
         return QStringLiteral("%1(%2)").arg(QLatin1String(stamm), nr).toLatin1();
     };
     Seitenzeile& z = zeilen_[std::size_t(zeile)];
-    z.SideLabel = anlegen<QLabel>(flaeche_, name("SideLabel").constData(),
-                                  twipsRect(4200, oben, 45, 195),
-                                  QStringLiteral("Zeile %1").arg(nr));
-    z.SideCombo = anlegen<QComboBox>(flaeche_, name("SideCombo").constData(),
-                                     twipsRect(4200, oben, 855, 315),
-                                     QStringLiteral("Währung in Zeile %1").arg(nr));
+    z.SideLabel =
+        anlegen<QLabel>(flaeche_, name("SideLabel").constData(), twipsRect(4200, oben, 45, 195),
+                        QStringLiteral("Zeile %1").arg(nr));
+    z.SideCombo =
+        anlegen<QComboBox>(flaeche_, name("SideCombo").constData(), twipsRect(4200, oben, 855, 315),
+                           QStringLiteral("Währung in Zeile %1").arg(nr));
     z.SidePicture = bild(flaeche_, name("SidePicture").constData(), twipsRect(5160, oben, 465, 360),
                          QStringLiteral("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),
                             QStringLiteral("Betrag in Zeile %1").arg(nr));
-    for (QWidget* w : {static_cast<QWidget*>(z.SideLabel), static_cast<QWidget*>(z.SideCombo),
-                       static_cast<QWidget*>(z.SidePicture), static_cast<QWidget*>(z.SideBox)})
-        w->show();
-    tastaturVorschauEinrichten(z.SideCombo);
-}
-
-void Rechner::menuesAufbauen() {
-    QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
-    optionen->setObjectName(QStringLiteral("Optionen"));
-    Kurstabelle = optionen->addAction(QStringLiteral("&Kurstabelle zeigen"));
-    Kurstabelle->setObjectName(QStringLiteral("Kurstabelle"));
-    Kurstabelle->setCheckable(true);
-    connect(Kurstabelle, &QAction::triggered, this, [this] {
-        // The action has already toggled its mark; the handler toggles it itself.
-        Kurstabelle->setChecked(!Kurstabelle->isChecked());
-        Kurstabelle_Click();
-    });
+    // Only the first row's label is shown; it carries no text.
+    z.SideLabel->setVisible(zeile == 1);
+    z.SideLabel->lower();
+    z.SidePicture->setCursor(Qt::PointingHandCursor);
+    connect(z.SideCombo, &QComboBox::activated, this, [this, zeile] { SideCombo_Click(zeile); });
 }
 
 void Rechner::breiteSetzen(int twips) {
     const int hoehe = px(ClientHoehe) + menuBar()->sizeHint().height();
     flaeche_->setMinimumSize(0, px(ClientHoehe));
     setFixedSize(px(twips), hoehe);
-}
-
-void Rechner::anfangszustandHerstellen() {
-    FormLaedt = true;
-    setWindowTitle(globals_.einstellungen.Texte[1]);
-    flaeche_->resize(px(ClientBreite), px(ClientHoehe));
-    werk_.Eingabewaehrung = Hauptwaehrung;
-    werk_.Memory_Change();
-    // Starts with the mark set, so the one toggle hides the rate table.
-    Kurstabelle->setChecked(true);
-    Kurstabelle_Click();
-    werk_.AnzeigeAktualisieren(0, false, true, true);
-    Euro_Click();
-    Euro_Click();
-    FormLaedt = false;
-    Equals->setFocus();
 }
 
 } // namespace zirvanto

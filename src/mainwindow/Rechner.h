@@ -13,6 +13,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace zirvanto {
@@ -26,6 +27,10 @@ class Rechner : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Builds the window and runs the start-up: reads the rate file and the
+    // settings file from the program folder (asking the first-start
+    // question when there is none) and brings every display into its
+    // first state.
     Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
             QWidget* parent = nullptr);
 
@@ -37,6 +42,24 @@ public:
     void Kurs_Click();
     void AufZu_Click();
     void Kurstabelle_Click();
+
+    // Side currency panel.
+    void WaehrungslistenFuellen();
+    void TextfarbenSetzen();
+    void FlaggenLaden();
+    void SideCombo_Click(int zeile);
+    void SidePicture_Click(int zeile);
+
+    // Menus.
+    void Kopieren_Click();
+    void Einfuegen_Click();
+    void waehrungsetzen_Click();
+    void Info_Click();
+    void WerbeLogo_Click();
+
+    // Write the two files; a failure is reported to the user.
+    bool KurseSpeichern();
+    bool IniSpeichern();
 
     Rechenwerk& rechenwerk() { return werk_; }
     const Rechenwerk& rechenwerk() const { return werk_; }
@@ -52,16 +75,22 @@ private:
         QLabel* SideLabel = nullptr;
     };
 
+    void Form_Load();
     void oberflaecheAufbauen();
     void tastenfeldAufbauen(QWidget* flaeche);
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();
     void tastaturVorschauEinrichten(QWidget* w);
-    void anfangszustandHerstellen();
     void breiteSetzen(int twips);
+    void beideWaehrungenAuffrischen();
 
     void tasteGeklickt(int16_t code);
     void anzeigeUebernehmen();
+
+    // The path of a file in the program folder, or nothing when the name is
+    // not a plain file name (names may come from the server).
+    std::optional<QString> programmdatei(const QString& name) const;
+    void speicherfehlerMelden(const QString& datei, const QString& fehler);
 
     Globals& globals_;
     Plattform& plattform_;
@@ -88,6 +117,7 @@ private:
     QLabel* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
     QWidget* flaeche_ = nullptr;
+    QMenu* Optionen = nullptr;
     QAction* Kurstabelle = nullptr;
 };
 

@@ -61,7 +61,8 @@ void textSetzen(QLineEdit* feld, const QString& text) {
 
 void Rechner::tastaturVorschauEinrichten(QWidget* w) {
     w->installEventFilter(this);
-    for (QWidget* kind : w->findChildren<QWidget*>()) kind->installEventFilter(this);
+    for (QWidget* kind : w->findChildren<QWidget*>())
+        kind->installEventFilter(this);
 }
 
 bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -85,6 +86,9 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
         break;
     case QEvent::MouseButtonRelease:
         if (objekt == Kurs) Kurs_Click();
+        if (objekt == WerbeLogo) WerbeLogo_Click();
+        for (int k = 1; k <= Seitenzeilen; ++k)
+            if (objekt == zeilen_[std::size_t(k)].SidePicture) SidePicture_Click(k);
         break;
     default: break;
     }
@@ -106,13 +110,14 @@ void Rechner::anzeigeUebernehmen() {
     textSetzen(DispEuro, a.DispEuro);
     textSetzen(DispSchilling, a.DispSchilling);
     textSetzen(Memory, a.Memory);
-    for (std::size_t i = 1; i < zeilen_.size(); ++i) textSetzen(zeilen_[i].SideBox, a.SideBox[i]);
+    for (std::size_t i = 1; i < zeilen_.size(); ++i)
+        textSetzen(zeilen_[i].SideBox, a.SideBox[i]);
 }
 
 void Rechner::Euro_Click() {
     const QString code = globals_.Waehrungen.hauptwaehrung().ISO;
     const QString inKlammern = QLatin1Char('[') + code + QLatin1Char(']');
-    if (werk_.Eingabewaehrung == Hauptwaehrung) {
+    if (werk_.Eingabewaehrung == HauptwaehrungEingabe) {
         Euro->setText(inKlammern);
         farbenSetzen(isSchilling, Hellgrau, Schwarz);
         isSchilling->setText(inKlammern);
@@ -125,7 +130,7 @@ void Rechner::Euro_Click() {
         isSchilling->setText(code);
         farbenSetzen(isEuro, Hellgrau, Schwarz);
         isEuro->setText(QStringLiteral("[EUR]"));
-        werk_.Eingabewaehrung = Hauptwaehrung;
+        werk_.Eingabewaehrung = HauptwaehrungEingabe;
     } else {
         plattform_.meldung(this, QStringLiteral("Ungültige Währung"));
     }
@@ -133,6 +138,13 @@ void Rechner::Euro_Click() {
     Form_KeyPress(KeyAscii);
     Kurs_Click();
     if (!FormLaedt) Equals->setFocus();
+}
+
+// Switching twice keeps the input currency and rebuilds every caption and
+// display from the current main currency and rates.
+void Rechner::beideWaehrungenAuffrischen() {
+    Euro_Click();
+    Euro_Click();
 }
 
 void Rechner::Kurs_Click() {
@@ -149,8 +161,8 @@ void Rechner::Kurstabelle_Click() {
 
 void Rechner::AufZu_Click() {
     Kurstabelle_Click();
-    const QString datei = Kurstabelle->isChecked() ? QStringLiteral("pfeilzu.bmp")
-                                                   : QStringLiteral("pfeilauf.bmp");
+    const QString datei =
+        Kurstabelle->isChecked() ? QStringLiteral("pfeilzu.bmp") : QStringLiteral("pfeilauf.bmp");
     const QPixmap pfeil(QDir(programmordner_).filePath(datei));
     if (!pfeil.isNull()) AufZu->setIcon(pfeil);
     Equals->setFocus();

@@ -46,6 +46,8 @@ constexpr Tastendefinition Tasten[] = {
 
 } // namespace
 
-std::span<const Tastendefinition> tastenfeld() { return Tasten; }
+std::span<const Tastendefinition> tastenfeld() {
+    return Tasten;
+}
 
 } // namespace zirvanto

@@ -29,7 +29,9 @@ bool QtPlattform::frage(QWidget* eltern, const QString& text, const QString& tit
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtPlattform::piep() { QApplication::beep(); }
+void QtPlattform::piep() {
+    QApplication::beep();
+}
 
 bool QtPlattform::browserOeffnen(const QUrl& adresse) {
     const QString schema = adresse.scheme().toLower();
@@ -38,6 +40,8 @@ bool QtPlattform::browserOeffnen(const QUrl& adresse) {
     return QDesktopServices::openUrl(adresse);
 }
 
-int QtPlattform::modalZeigen(QDialog& dialog) { return dialog.exec(); }
+int QtPlattform::modalZeigen(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace zirvanto

@@ -1,5 +1,7 @@
 #include "core/Rechenwerk.h"
 
+#include "../support/QtDrucken.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -45,9 +47,9 @@ protected:
     void tippen(const QString& folge) {
         for (const QString& wort : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             static const std::pair<const char*, int16_t> Namen[] = {
-                {"Enter", Taste::Enter}, {"Esc", Taste::Escape}, {"Back", Taste::Back},
-                {"MC", Taste::MC},       {"MR", Taste::MR},      {"MS", Taste::MS},
-                {"M+", Taste::MPlus},    {"CE", Taste::CE},      {"C", Taste::C},
+                {"Enter", Taste::Enter}, {"Esc", Taste::Escape},   {"Back", Taste::Back},
+                {"MC", Taste::MC},       {"MR", Taste::MR},        {"MS", Taste::MS},
+                {"M+", Taste::MPlus},    {"CE", Taste::CE},        {"C", Taste::C},
                 {"sqrt", Taste::Wurzel}, {"1/x", Taste::Kehrwert}, {"+/-", Taste::Vorzeichen},
             };
             bool benannt = false;
@@ -59,20 +61,22 @@ protected:
             }
             if (benannt) continue;
             if (wort == QLatin1String("W")) {
-                werk.Eingabewaehrung = werk.Eingabewaehrung == Hauptwaehrung ? EuroEingabe
-                                                                            : Hauptwaehrung;
+                werk.Eingabewaehrung = werk.Eingabewaehrung == HauptwaehrungEingabe
+                                           ? EuroEingabe
+                                           : HauptwaehrungEingabe;
                 werk.taste(Taste::WaehrungGewechselt);
                 continue;
             }
-            for (QChar c : wort) werk.taste(int16_t(c.unicode()));
+            for (QChar c : wort)
+                werk.taste(int16_t(c.unicode()));
         }
     }
 
     int piepse = 0;
     QStringList meldungen;
     Waehrungstabelle tabelle;
-    Rechenwerk werk{tabelle, Deutsch,
-                    {[this] { ++piepse; }, [this](const QString& t) { meldungen << t; }}};
+    Rechenwerk werk{
+        tabelle, Deutsch, {[this] { ++piepse; }, [this](const QString& t) { meldungen << t; }}};
 };
 
 struct Tastenfall {
@@ -84,7 +88,9 @@ struct Tastenfall {
     int16_t zustand;
 };
 
-std::ostream& operator<<(std::ostream& os, const Tastenfall& f) { return os << f.name; }
+std::ostream& operator<<(std::ostream& os, const Tastenfall& f) {
+    return os << f.name;
+}
 
 class Tastenfolgen : public RechenwerkTest, public ::testing::WithParamInterface<Tastenfall> {};
 
@@ -136,8 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         Tastenfall{"E1_Wurzel", false, "16 sqrt", "4,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E1_Kehrwert", false, "8 1/x", "0,13 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E1_Vorzeichen", false, "12 +/-", "-12, ", nullptr, ErsteZahlEingabe},
-        Tastenfall{"E1_VorzeichenWaechstWeg", false, "1 +/- 2", "-12, ", nullptr,
-                   ErsteZahlEingabe},
+        Tastenfall{"E1_VorzeichenWaechstWeg", false, "1 +/- 2", "-12, ", nullptr, ErsteZahlEingabe},
         Tastenfall{"E1_NegativeNullWirdPositiv", false, "0 +/- 5", "5, ", nullptr,
                    ErsteZahlEingabe},
         Tastenfall{"E1_Back", false, "123 Back", "12, ", nullptr, ErsteZahlEingabe},
@@ -147,8 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
         Tastenfall{"E1_BackBisNull", false, "1,25 Back Back Back", "0, ", nullptr,
                    ErsteZahlEingabe},
         Tastenfall{"E1_ProzentOhneOperation", false, "5 %", "0,00 ", nullptr, ErsteZahlEingabe},
-        Tastenfall{"E1_ProzentBehaeltStelle", false, "1,5 % 7", "0,07 ", nullptr,
-                   ErsteZahlEingabe},
+        Tastenfall{"E1_ProzentBehaeltStelle", false, "1,5 % 7", "0,07 ", nullptr, ErsteZahlEingabe},
         // State 2: an operation is pending.
         Tastenfall{"E2_Ziffer", false, "5 + 3", "3, ", "0,36 ", ZweiteZahlEingabe},
         Tastenfall{"E2_Komma", false, "5 + ,", "0, ", nullptr, ZweiteZahlEingabe},
@@ -172,14 +176,12 @@ INSTANTIATE_TEST_SUITE_P(
         Tastenfall{"E3_Ziffern", false, "5 + 12", "12, ", nullptr, ZweiteZahlEingabe},
         Tastenfall{"E3_Komma", false, "5 + 1,,5 =", "6,50 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_OperationRechnet", false, "2 + 3 *", "5,00 ", nullptr, OperationGewaehlt},
-        Tastenfall{"E3_LinksNachRechts", false, "2 + 3 * 4 =", "20,00 ", nullptr,
-                   ErgebnisAnzeige},
+        Tastenfall{"E3_LinksNachRechts", false, "2 + 3 * 4 =", "20,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_MC", false, "5 MS 2 + 3 MC = MR", "0,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_MCRechnetWeiter", false, "2 + 3 MC =", "5,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_MR", false, "7 MS 2 + 3 MR =", "9,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_MS", false, "2 + 3 MS = C MR", "3,00 ", nullptr, ErgebnisAnzeige},
-        Tastenfall{"E3_MSBleibtInEingabe", false, "2 + 3 MS 4", "34, ", nullptr,
-                   ZweiteZahlEingabe},
+        Tastenfall{"E3_MSBleibtInEingabe", false, "2 + 3 MS 4", "34, ", nullptr, ZweiteZahlEingabe},
         Tastenfall{"E3_MPlus", false, "2 + 3 M+ M+ = C MR", "6,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_CE", false, "2 + 3 CE =", "2,00 ", nullptr, ErgebnisAnzeige},
         Tastenfall{"E3_CENeueZahl", false, "2 + 3 CE 4 =", "6,00 ", nullptr, ErgebnisAnzeige},
@@ -193,8 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
         Tastenfall{"E3_ProzentZeigtAnteil", false, "200 + 10 %", "20,00 ", nullptr,
                    ZweiteZahlEingabe},
         // Switching the input currency (Euro button, code 138).
-        Tastenfall{"W0_ZeigtErgebnis", false, "1000 = W", "1.000,00 ", "72,67 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"W0_ZeigtErgebnis", false, "1000 = W", "1.000,00 ", "72,67 ", ErgebnisAnzeige},
         Tastenfall{"W1_SchillingEingabeUnveraendert", false, "1000 W", "1.000,00 ", "72,67 ",
                    ErgebnisAnzeige},
         Tastenfall{"W2_ZeigtErsteZahl", false, "1000 + W", "1.000,00 ", "72,67 ",
@@ -215,34 +216,28 @@ INSTANTIATE_TEST_SUITE_P(
         Tastenfall{"Wurzel", true, "4 sqrt", "27,52 ", "2,00 ", ErgebnisAnzeige},
         Tastenfall{"Kehrwert", true, "4 1/x", nullptr, "0,25 ", ErgebnisAnzeige},
         // Memory and percent keep Euro and Schilling amounts apart.
-        Tastenfall{"MRAlsSummand", true, "50 MS 100 + MR =", nullptr, "150,00 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"MRAlsSummand", true, "50 MS 100 + MR =", nullptr, "150,00 ", ErgebnisAnzeige},
         Tastenfall{"MRInZweiterZahl", true, "50 MS 100 + 7 MR =", nullptr, "150,00 ",
                    ErgebnisAnzeige},
         Tastenfall{"MRAlsFaktor", true, "3 MS 100 * MR =", nullptr, "300,00 ", ErgebnisAnzeige},
-        Tastenfall{"MSZweiteZahl", true, "100 + 20 MS = C MR", nullptr, "20,00 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"MSZweiteZahl", true, "100 + 20 MS = C MR", nullptr, "20,00 ", ErgebnisAnzeige},
         Tastenfall{"MPlusZweiteZahl", true, "100 + 20 M+ M+ = C MR", nullptr, "40,00 ",
                    ErgebnisAnzeige},
-        Tastenfall{"ProzentZweiteZahl", true, "200 + 10 % =", nullptr, "220,00 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"ProzentZweiteZahl", true, "200 + 10 % =", nullptr, "220,00 ", ErgebnisAnzeige},
         Tastenfall{"ProzentZweiteZahlAnzeige", true, "200 + 10 %", nullptr, "20,00 ",
                    ZweiteZahlEingabe},
         Tastenfall{"ProzentOperation", true, "200 + % =", nullptr, "600,00 ", ErgebnisAnzeige},
-        Tastenfall{"ProzentErgebnis", true, "200 + 10 = %", nullptr, "441,00 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"ProzentErgebnis", true, "200 + 10 = %", nullptr, "441,00 ", ErgebnisAnzeige},
         Tastenfall{"WurzelSummand", true, "10 + 9 sqrt =", nullptr, "13,00 ", ErgebnisAnzeige},
         Tastenfall{"WurzelFaktor", true, "10 * 9 sqrt =", nullptr, "30,00 ", ErgebnisAnzeige},
         Tastenfall{"KehrwertFaktor", true, "10 * 4 1/x =", nullptr, "2,50 ", ErgebnisAnzeige},
         Tastenfall{"MCFaktor", true, "10 * 3 MC =", nullptr, "30,00 ", ErgebnisAnzeige},
         Tastenfall{"MCSummand", true, "10 + 3 MC =", nullptr, "13,00 ", ErgebnisAnzeige},
         // Switching to Schilling input while a number is typed in Euro.
-        Tastenfall{"W1_WandeltErsteZahl", true, "100 W", "1.376,03 ", "100,00 ",
-                   ErgebnisAnzeige},
+        Tastenfall{"W1_WandeltErsteZahl", true, "100 W", "1.376,03 ", "100,00 ", ErgebnisAnzeige},
         Tastenfall{"W3_WandeltSummand", true, "10 + 3 W =", nullptr, "13,00 ", ErgebnisAnzeige},
         Tastenfall{"W3_FaktorBleibt", true, "10 * 3 W =", nullptr, "30,00 ", ErgebnisAnzeige},
-        Tastenfall{"W3_ZeigtErsteZahl", true, "10 + 3 W", nullptr, "10,00 ",
-                   OperationGewaehlt}));
+        Tastenfall{"W3_ZeigtErsteZahl", true, "10 + 3 W", nullptr, "10,00 ", OperationGewaehlt}));
 
 TEST_F(RechenwerkTest, ZweiteZahlUndOperationUeberlebenGleich) {
     tippen(QStringLiteral("2 + 3 ="));
@@ -260,7 +255,8 @@ TEST_F(RechenwerkTest, FehlerZeigenIhrenTextMitPiepUndLeerenDieSeitenfelder) {
     EXPECT_EQ(werk.Akkumulator, 5);
     EXPECT_EQ(werk.anzeige().DispSchilling, QStringLiteral("Division durch Null."));
     EXPECT_EQ(werk.anzeige().DispEuro, QStringLiteral("Division durch Null."));
-    for (int i = 1; i <= Seitenzeilen; ++i) EXPECT_TRUE(werk.anzeige().SideBox[i].isEmpty());
+    for (int i = 1; i <= Seitenzeilen; ++i)
+        EXPECT_TRUE(werk.anzeige().SideBox[i].isEmpty());
     EXPECT_EQ(piepse, 1);
 
     tippen(QStringLiteral("7")); // keys go on working, each redraw beeps
@@ -410,7 +406,8 @@ TEST_F(RechenwerkTest, UngueltigerZustandUndUngueltigeOperationWerdenGemeldet) {
 
 TEST_F(RechenwerkTest, DerNachkommazaehlerLaeuftNieUeber) {
     tippen(QStringLiteral("1,"));
-    for (int i = 0; i < 33000; ++i) werk.taste(Taste::Null);
+    for (int i = 0; i < 33000; ++i)
+        werk.taste(Taste::Null);
     EXPECT_EQ(werk.Nachkommastelle, std::numeric_limits<int16_t>::max());
     tippen(QStringLiteral("5"));
     EXPECT_EQ(werk.Akkumulator, 1);
@@ -427,8 +424,8 @@ TEST_F(RechenwerkTest, BackLoeschtGenauDieGetippteZiffer) {
         for (int z = 0; z < 100; ++z) {
             const QString text = QStringLiteral("%1,%2").arg(ganz).arg(z, 2, 10, QLatin1Char('0'));
             tippen(QStringLiteral("Esc ") + text + QStringLiteral(" Back"));
-            EXPECT_EQ(werk.Akkumulator, std::stod(QStringLiteral("%1.%2").arg(ganz).arg(z / 10)
-                                                      .toStdString()))
+            EXPECT_EQ(werk.Akkumulator,
+                      std::stod(QStringLiteral("%1.%2").arg(ganz).arg(z / 10).toStdString()))
                 << text.toStdString();
         }
 }

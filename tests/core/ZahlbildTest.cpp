@@ -1,5 +1,7 @@
 #include "core/Zahlbild.h"
 
+#include "../support/QtDrucken.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -59,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Fall" + std::to_string(info.index); });
 
 TEST(Zahlbild, NichtEndlicheWerteHabenKeinBild) {
-    for (double w : {std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    for (double w :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_FALSE(Ergebnisformat.schreiben(w, Deutsch).has_value());
         EXPECT_FALSE(Eingabeformat.schreiben(w, Deutsch).has_value());
     }

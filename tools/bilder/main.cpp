@@ -83,7 +83,8 @@ QImage werbung() {
     schrift.setBold(true);
     p.setFont(schrift);
     p.setPen(Qt::white);
-    p.drawText(QRect(86, 14, 176, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zirvanto"));
+    p.drawText(QRect(86, 14, 176, 34), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Zirvanto"));
     schrift.setPixelSize(12);
     schrift.setBold(false);
     p.setFont(schrift);

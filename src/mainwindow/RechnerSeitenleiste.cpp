@@ -1,0 +1,106 @@
+// The side currency panel: fourteen rows, each a currency picked from a
+// list, its flag and the calculator's value in that currency.
+#include "mainwindow/Rechner.h"
+
+#include "mainwindow/Masse.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace zirvanto {
+
+namespace {
+bool hatZeile(const Waehrung& w) {
+    return w.Aktiv && w.Platz >= 1 && w.Platz <= Seitenzeilen;
+}
+} // namespace
+
+void Rechner::WaehrungslistenFuellen() {
+    globals_.ListenFuellung = true;
+    const Waehrungstabelle& tabelle = globals_.Waehrungen;
+    for (int k = 1; k <= Seitenzeilen; ++k) {
+        QComboBox* liste = zeilen_[std::size_t(k)].SideCombo;
+        QStringList eintraege{QStringLiteral("---")};
+        int gewaehlt = -1;
+        // Every list offers the currencies no row shows, and its own.
+        for (std::size_t i = 1; i < tabelle.size(); ++i) {
+            const Waehrung& w = tabelle[i];
+            if (w.Platz == k || !w.Aktiv) eintraege << w.ISO;
+            if (w.Platz == k) gewaehlt = int(eintraege.size()) - 1;
+        }
+        const QSignalBlocker still(liste);
+        liste->clear();
+        liste->addItems(eintraege);
+        liste->setCurrentIndex(gewaehlt);
+    }
+    globals_.ListenFuellung = false;
+}
+
+void Rechner::TextfarbenSetzen() {
+    for (const Waehrung& w : globals_.Waehrungen) {
+        if (!hatZeile(w)) continue;
+        QLineEdit* box = zeilen_[std::size_t(w.Platz)].SideBox;
+        QPalette p = box->palette();
+        p.setColor(QPalette::Text, bgrFarbe(w.Manuell ? 0x0000FF : 0x000000));
+        box->setPalette(p);
+    }
+}
+
+void Rechner::FlaggenLaden() {
+    for (int k = 1; k <= Seitenzeilen; ++k)
+        zeilen_[std::size_t(k)].SidePicture->clear();
+    for (const Waehrung& w : globals_.Waehrungen) {
+        if (!hatZeile(w)) continue;
+        if (const auto datei = programmdatei(w.Flagge)) {
+            const QPixmap flagge(*datei);
+            if (!flagge.isNull()) zeilen_[std::size_t(w.Platz)].SidePicture->setPixmap(flagge);
+        }
+    }
+}
+
+void Rechner::SideCombo_Click(int k) {
+    if (globals_.ListenFuellung || k < 1 || k > Seitenzeilen) return;
+    Waehrungstabelle& tabelle = globals_.Waehrungen;
+    Seitenzeile& zeile = zeilen_[std::size_t(k)];
+
+    // Release the row, then give it to the first entry with the chosen code.
+    for (Waehrung& w : tabelle) {
+        if (w.Platz != k) continue;
+        w.Aktiv = false;
+        w.Platz = 0;
+        zeile.SidePicture->clear();
+        zeile.SideBox->clear();
+        werk_.SideBoxLeeren(k);
+        break;
+    }
+    const QString code = zeile.SideCombo->currentText();
+    for (Waehrung& w : tabelle) {
+        if (w.ISO != code) continue;
+        w.Aktiv = true;
+        w.Platz = int16_t(k);
+        if (const auto datei = programmdatei(w.Flagge)) {
+            const QPixmap flagge(*datei);
+            if (!flagge.isNull()) zeile.SidePicture->setPixmap(flagge);
+        }
+        break;
+    }
+
+    WaehrungslistenFuellen();
+    TextfarbenSetzen();
+    CE_Click();
+    beideWaehrungenAuffrischen();
+    IniSpeichern();
+}
+
+void Rechner::SidePicture_Click(int k) {
+    Waehrungstabelle& tabelle = globals_.Waehrungen;
+    for (std::size_t i = 0; i < tabelle.size(); ++i)
+        if (tabelle[i].Platz == k) tabelle.HauptwaehrungIndex = int16_t(i);
+    beideWaehrungenAuffrischen();
+    C_Click();
+    IniSpeichern();
+}
+
+} // namespace zirvanto

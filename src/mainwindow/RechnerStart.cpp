@@ -1,0 +1,103 @@
+// Start-up of the main window and the writing of the two files.
+#include "mainwindow/Rechner.h"
+
+#include "data/Einstellungsdatei.h"
+#include "data/Kursdatei.h"
+#include "plattform/Plattform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace zirvanto {
+
+void Rechner::Form_Load() {
+    globals_.Waehrungen = Waehrungstabelle();
+    globals_.einstellungen = Einstellungen();
+    globals_.ListenFuellung = false;
+
+    FormLaedt = true;
+    werk_.Akkumulator = 0;
+    werk_.Operand = 0;
+    werk_.Operation = 0;
+    werk_.Zustand = ErgebnisAnzeige;
+    werk_.Fehlercode = 0;
+    werk_.Speicher = 0;
+    werk_.Nachkommastelle = 0;
+    werk_.Eingabewaehrung = HauptwaehrungEingabe;
+
+    kurseLesen(programmordner_, globals_.Waehrungen);
+
+    // Starts with the mark set, so the one toggle hides the rate table.
+    Kurstabelle->setChecked(true);
+    Kurstabelle_Click();
+
+    Einstellungen& e = globals_.einstellungen;
+    const Einstellungslesung gelesen =
+        einstellungenLesen(programmordner_, globals_, werk_.locale());
+    if (!gelesen.gefunden) {
+        const bool automatisch = plattform_.frage(
+            this,
+            QStringLiteral("Wollen Sie die Wechselkurse bei jedem Programmstart automatisch "
+                           "aktualisieren?"),
+            e.Texte[1]);
+        e.FreshInstalled = true;
+        e.AutoUpdateAktiv = automatisch;
+        IniSpeichern();
+    } else if (gelesen.lastUpdate) {
+        lastUpdate->setText(*gelesen.lastUpdate);
+    }
+    globals_.ServerAngemeldet = false;
+
+    TextfarbenSetzen();
+    FlaggenLaden();
+    setWindowTitle(e.Texte[1]);
+    WerbeLogo->setToolTip(e.Texte[8]);
+    WaehrungslistenFuellen();
+    if (const auto logo = programmdatei(QStringLiteral("logo.bmp"))) {
+        const QPixmap bild(*logo);
+        if (!bild.isNull()) WerbeLogo->setPixmap(bild);
+    }
+
+    werk_.AnzeigeAktualisieren(0, false, true, true);
+    werk_.Memory_Change();
+    beideWaehrungenAuffrischen();
+    FormLaedt = false;
+    Equals->setFocus();
+}
+
+std::optional<QString> Rechner::programmdatei(const QString& name) const {
+    const QString n = name.trimmed();
+    if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String("..") ||
+        n.contains(QLatin1Char('/')) || n.contains(QLatin1Char('\\')) ||
+        n.contains(QLatin1Char(':')))
+        return std::nullopt;
+    const QString pfad = QDir(programmordner_).filePath(n);
+    if (!QFileInfo(pfad).isFile()) return std::nullopt;
+    return pfad;
+}
+
+void Rechner::speicherfehlerMelden(const QString& datei, const QString& fehler) {
+    QString text = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.")
+                       .arg(QDir::toNativeSeparators(QDir(programmordner_).filePath(datei)));
+    if (!fehler.isEmpty()) text += QStringLiteral("\n\n") + fehler;
+    plattform_.meldung(this, text);
+}
+
+bool Rechner::KurseSpeichern() {
+    const Speicherergebnis ergebnis = kurseSpeichern(programmordner_, globals_.Waehrungen);
+    if (!ergebnis) speicherfehlerMelden(Kursdateiname, ergebnis.fehler);
+    return ergebnis.ok;
+}
+
+bool Rechner::IniSpeichern() {
+    const Speicherergebnis ergebnis =
+        einstellungenSpeichern(programmordner_, globals_, werk_.locale());
+    if (!ergebnis) speicherfehlerMelden(Einstellungsdateiname, ergebnis.fehler);
+    return ergebnis.ok;
+}
+
+} // namespace zirvanto

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "mainwindow/Rechner.h"
+#include "support/QtDrucken.h"
+#include "support/SkriptPlattform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zirvanto::test {
+
+inline const QLocale Deutsch(QLocale::German, QLocale::Germany);
+
+// The main window over a temporary program folder that holds the arrow
+// pictures and a settings file naming the Euro, so no first-start question
+// is asked unless a test removes it.
+class Fenstertest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        for (const char* name : {"pfeilzu.bmp", "pfeilauf.bmp"})
+            ASSERT_TRUE(QFile::copy(quelle(name), pfad(name)));
+        schreiben("zirvanto.ini", "Main = EUR\r\n");
+    }
+
+    static QString quelle(const char* name) {
+        return QStringLiteral(ZIRVANTO_QUELLORDNER "/resources/programm/") + QLatin1String(name);
+    }
+    QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
+    void schreiben(const char* name, const QByteArray& inhalt) {
+        QFile f(pfad(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    QByteArray lesen(const char* name) const {
+        QFile f(pfad(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The Schilling as main currency, as the program is mostly used.
+    void mitSchilling() {
+        schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\n");
+        schreiben("zirvanto.ini", "Main = ATS\r\n");
+    }
+
+    Rechner& oeffnen() {
+        rechner.reset();
+        rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), Deutsch);
+        rechner->show();
+        QApplication::setActiveWindow(rechner.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(rechner.get()));
+        return *rechner;
+    }
+
+    template <typename W = QWidget> W* kind(const QString& name) {
+        auto* w = rechner->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    template <typename W = QWidget> W* kind(const char* name) {
+        return kind<W>(QLatin1String(name));
+    }
+    QString text(const char* feld) { return kind<QLineEdit>(feld)->text(); }
+    QString beschriftung(const char* name) {
+        if (auto* l = rechner->findChild<QLabel*>(QLatin1String(name))) return l->text();
+        return kind<QPushButton>(name)->text();
+    }
+    QAction* aktion(const char* name) { return rechner->findChild<QAction*>(QLatin1String(name)); }
+    void klicken(const char* knopf) { QTest::mouseClick(kind<QPushButton>(knopf), Qt::LeftButton); }
+    void tippen(const QString& zeichen) { QTest::keyClicks(QApplication::focusWidget(), zeichen); }
+    void taste(Qt::Key k, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, mod);
+    }
+    QWidget* fokus() const { return QApplication::focusWidget(); }
+
+    QTemporaryDir ordner;
+    Globals globals;
+    SkriptPlattform plattform;
+    std::unique_ptr<Rechner> rechner;
+};
+
+} // namespace zirvanto::test
