@@ -2,20 +2,14 @@
 #include "data/Globals.h"
 #include "mainwindow/Rechner.h"
 #include "plattform/Plattform.h"
+#include "plattform/Programmstart.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
-
-    // Qt's own dialogs speak German too ("Ja", "Nein", "Abbrechen").
-    QTranslator qtDeutsch;
-    if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDeutsch);
+    zirvanto::Programmstart start;
 
     zirvanto::Globals globals;
     zirvanto::QtPlattform plattform;
