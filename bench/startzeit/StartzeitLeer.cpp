@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,5 +25,8 @@ int main(int argc, char** argv) {
     fenster.show();
     if (!QTest::qWaitForWindowExposed(&fenster)) return 1;
     QApplication::processEvents(); // the first paint
-    return 0;
+    const auto jetzt = std::chrono::system_clock::now().time_since_epoch();
+    std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(jetzt).count()));
+    std::fflush(stdout);
+    std::quick_exit(0);
 }

@@ -47,18 +47,18 @@ if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-# Wall time of one run in microseconds; a run that fails ends the script
-# with its messages.
+# Time of one run in microseconds, from the start of the process to the
+# moment the program reports its window shown and painted (the last number
+# it prints); a run that fails ends the script with its messages.
 dauer() {
-    local anfang ende
+    local anfang ausgabe
     anfang=$(date +%s%N)
-    if ! "$@" >/dev/null 2>"$arbeit/fehler"; then
+    if ! ausgabe=$("$@" 2>"$arbeit/fehler"); then
         echo "Fehlgeschlagen: $*" >&2
         cat "$arbeit/fehler" >&2
         return 1
     fi
-    ende=$(date +%s%N)
-    echo $(((ende - anfang) / 1000))
+    echo $(((${ausgabe##* } - anfang) / 1000))
 }
 
 median() {
@@ -68,7 +68,7 @@ median() {
 
 # One run of each before measuring fills the disk and font caches; the
 # main window's run tells the size of the bare window.
-read -r breite hoehe < <("$rechner" "$ordner" 2>"$arbeit/fehler") || true
+read -r breite hoehe _ < <("$rechner" "$ordner" 2>"$arbeit/fehler") || true
 if [[ -z ${hoehe:-} ]]; then
     echo "startzeit_rechner ist fehlgeschlagen:" >&2
     cat "$arbeit/fehler" >&2
