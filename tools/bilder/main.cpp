@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
     const QDir ziel(QString::fromLocal8Bit(argv[1]));
     bool ok = speichern(pfeil(true), ziel.filePath(QStringLiteral("programm/pfeilauf.bmp")));
     ok &= speichern(pfeil(false), ziel.filePath(QStringLiteral("programm/pfeilzu.bmp")));
-    ok &= speichern(pfeil(true), ziel.filePath(QStringLiteral("bilder/aufzu.png")));
-    ok &= speichern(muenze(), ziel.filePath(QStringLiteral("bilder/image1.png")));
-    ok &= speichern(werbung(), ziel.filePath(QStringLiteral("bilder/werbelogo.png")));
+    ok &= speichern(pfeil(true), ziel.filePath(QStringLiteral("bilder/aufzu.bmp")));
+    ok &= speichern(muenze(), ziel.filePath(QStringLiteral("bilder/image1.bmp")));
+    ok &= speichern(werbung(), ziel.filePath(QStringLiteral("bilder/werbelogo.bmp")));
     return ok ? 0 : 1;
 }
