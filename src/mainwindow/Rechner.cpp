@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -31,17 +30,16 @@ W* anlegen(QWidget* eltern, const char* name, QRect rahmen, const QString& zugan
     return w;
 }
 
-QLineEdit* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen,
-                       const QString& zugangsname) {
-    auto* feld = anlegen<QLineEdit>(eltern, name, rahmen, zugangsname);
-    feld->setReadOnly(true);
-    feld->setFocusPolicy(Qt::NoFocus);
+// An output-only value box: looks like a text box, never takes the focus
+// and cannot be typed into.
+QLabel* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname) {
+    auto* feld = anlegen<QLabel>(eltern, name, rahmen, zugangsname);
+    feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    feld->setAutoFillBackground(true);
+    feld->setBackgroundRole(QPalette::Base);
+    feld->setForegroundRole(QPalette::Text);
     feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    feld->setContextMenuPolicy(Qt::NoContextMenu);
-    // Small enough that the longest value (22 characters) fits.
-    QFont schrift = feld->font();
-    schrift.setPixelSize(10);
-    feld->setFont(schrift);
+    feld->setTextFormat(Qt::PlainText);
     return feld;
 }
 
@@ -70,8 +68,10 @@ Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner,
 }
 
 void Rechner::oberflaecheAufbauen() {
+    // One small font for the whole window: every caption fits its control
+    // and a display holds its longest value (22 characters and a blank).
     QFont schrift = font();
-    schrift.setPixelSize(11);
+    schrift.setPointSizeF(8);
     setFont(schrift);
 
     flaeche_ = new QWidget(this);
@@ -80,13 +80,13 @@ void Rechner::oberflaecheAufbauen() {
     QWidget* f = flaeche_;
 
     Image1 = bild(f, "Image1", twipsRect(0, 120, 900, 1080), QStringLiteral("Programmbild"),
-                  QStringLiteral(":/bilder/image1.png"));
+                  QStringLiteral(":/bilder/image1.bmp"));
     Kurs = anlegen<QLabel>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
                            QStringLiteral("Wechselkurs der Hauptwährung"));
     Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));
     AufZu = anlegen<QPushButton>(f, "AufZu", twipsRect(3480, 0, 375, 375),
                                  QStringLiteral("Kurstabelle öffnen oder schließen"));
-    AufZu->setIcon(QPixmap(QStringLiteral(":/bilder/aufzu.png")));
+    AufZu->setIcon(QPixmap(QStringLiteral(":/bilder/aufzu.bmp")));
     AufZu->setIconSize(QSize(21, 21));
     AufZu->setToolTip(QStringLiteral("Hier klicken, um alle Kurse anzuzeigen"));
     connect(AufZu, &QPushButton::clicked, this, &Rechner::AufZu_Click);
@@ -115,7 +115,7 @@ void Rechner::oberflaecheAufbauen() {
     MemoryRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Memory =
         anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195), QStringLiteral("Speicher belegt"));
-    Memory->setFrame(false);
+    Memory->setFrameStyle(QFrame::NoFrame);
     Memory->setAlignment(Qt::AlignCenter);
     QPalette grau = Memory->palette();
     grau.setColor(QPalette::Base, bgrFarbe(0xC0C0C0));
@@ -127,7 +127,7 @@ void Rechner::oberflaecheAufbauen() {
     // Centred under the calculator.
     Logo->move(px((4050 - 3990) / 2), Logo->y());
     WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"),
-                     QStringLiteral(":/bilder/werbelogo.png"));
+                     QStringLiteral(":/bilder/werbelogo.bmp"));
     WerbeLogo->setCursor(Qt::PointingHandCursor);
 
     for (int zeile = 1; zeile <= Seitenzeilen; ++zeile)
@@ -143,6 +143,9 @@ void Rechner::oberflaecheAufbauen() {
     lastUpdate = anlegen<QLabel>(f, "lastUpdate", twipsRect(5280, 4800, 2895, 255),
                                  QStringLiteral("Datum des letzten Updates"));
     lastUpdate->setText(QStringLiteral("1. 1. 2001"));
+    for (QWidget* w : {static_cast<QWidget*>(Update), static_cast<QWidget*>(datum),
+                       static_cast<QWidget*>(lastUpdate)})
+        kurstabellenElemente_.push_back(w);
 }
 
 void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
@@ -176,9 +179,15 @@ void Rechner::seitenzeileAnlegen(int zeile) {
                          QStringLiteral("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),
                             QStringLiteral("Betrag in Zeile %1").arg(nr));
-    // Only the first row's label is shown; it carries no text.
-    z.SideLabel->setVisible(zeile == 1);
     z.SideLabel->lower();
+    // Only the first row's label is ever shown; it carries no text.
+    if (zeile == 1)
+        kurstabellenElemente_.push_back(z.SideLabel);
+    else
+        z.SideLabel->hide();
+    for (QWidget* w : {static_cast<QWidget*>(z.SideCombo), static_cast<QWidget*>(z.SidePicture),
+                       static_cast<QWidget*>(z.SideBox)})
+        kurstabellenElemente_.push_back(w);
     z.SidePicture->setCursor(Qt::PointingHandCursor);
     connect(z.SideCombo, &QComboBox::activated, this, [this, zeile] { SideCombo_Click(zeile); });
 }

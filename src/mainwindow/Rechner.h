@@ -7,12 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -71,7 +71,7 @@ private:
     struct Seitenzeile {
         QComboBox* SideCombo = nullptr;
         QLabel* SidePicture = nullptr;
-        QLineEdit* SideBox = nullptr;
+        QLabel* SideBox = nullptr;
         QLabel* SideLabel = nullptr;
     };
 
@@ -102,11 +102,11 @@ private:
     QLabel* Kurs = nullptr;
     QPushButton* AufZu = nullptr;
     QLabel* isEuro = nullptr;
-    QLineEdit* DispEuro = nullptr;
+    QLabel* DispEuro = nullptr;
     QLabel* isSchilling = nullptr;
-    QLineEdit* DispSchilling = nullptr;
+    QLabel* DispSchilling = nullptr;
     QPushButton* Euro = nullptr;
-    QLineEdit* Memory = nullptr;
+    QLabel* Memory = nullptr;
     QFrame* MemoryRahmen = nullptr;
     QPushButton* Equals = nullptr;
     QPushButton* Divide = nullptr;
@@ -116,6 +116,7 @@ private:
     QLabel* datum = nullptr;
     QLabel* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
+    std::vector<QWidget*> kurstabellenElemente_;         // shown with the rate table
     QWidget* flaeche_ = nullptr;
     QMenu* Optionen = nullptr;
     QAction* Kurstabelle = nullptr;

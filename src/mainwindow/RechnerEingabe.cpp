@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <optional>
@@ -53,7 +52,7 @@ void farbenSetzen(QLabel* label, uint32_t hintergrund, uint32_t text) {
     label->setPalette(p);
 }
 
-void textSetzen(QLineEdit* feld, const QString& text) {
+void textSetzen(QLabel* feld, const QString& text) {
     if (feld && feld->text() != text) feld->setText(text);
 }
 
@@ -78,8 +77,8 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
         return true;
     }
     case QEvent::FocusIn:
-        // The displays are output only; the focus stays on Equals.
-        if (objekt == Divide || objekt == DispEuro || objekt == DispSchilling) {
+        // The focus stays on Equals, so Enter always computes.
+        if (objekt == Divide) {
             Equals->setFocus();
             return true;
         }
@@ -156,7 +155,12 @@ void Rechner::Kurs_Click() {
 
 void Rechner::Kurstabelle_Click() {
     Kurstabelle->setChecked(!Kurstabelle->isChecked());
-    breiteSetzen(Kurstabelle->isChecked() ? BreiteMitTabelle : BreiteOhneTabelle);
+    const bool offen = Kurstabelle->isChecked();
+    // The rate table lies outside the narrow window; hidden there, its
+    // controls cost nothing to lay out and paint.
+    for (QWidget* w : kurstabellenElemente_)
+        w->setVisible(offen);
+    breiteSetzen(offen ? BreiteMitTabelle : BreiteOhneTabelle);
 }
 
 void Rechner::AufZu_Click() {

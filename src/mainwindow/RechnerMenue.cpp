@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QUrl>
 

@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
 
 namespace zirvanto {
@@ -41,7 +40,7 @@ void Rechner::WaehrungslistenFuellen() {
 void Rechner::TextfarbenSetzen() {
     for (const Waehrung& w : globals_.Waehrungen) {
         if (!hatZeile(w)) continue;
-        QLineEdit* box = zeilen_[std::size_t(w.Platz)].SideBox;
+        QLabel* box = zeilen_[std::size_t(w.Platz)].SideBox;
         QPalette p = box->palette();
         p.setColor(QPalette::Text, bgrFarbe(w.Manuell ? 0x0000FF : 0x000000));
         box->setPalette(p);

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,7 +69,7 @@ protected:
     template <typename W = QWidget> W* kind(const char* name) {
         return kind<W>(QLatin1String(name));
     }
-    QString text(const char* feld) { return kind<QLineEdit>(feld)->text(); }
+    QString text(const char* feld) { return kind<QLabel>(feld)->text(); }
     QString beschriftung(const char* name) {
         if (auto* l = rechner->findChild<QLabel*>(QLatin1String(name))) return l->text();
         return kind<QPushButton>(name)->text();

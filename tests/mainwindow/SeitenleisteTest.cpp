@@ -16,10 +16,11 @@ protected:
         for (const char* flagge : {"at.bmp", "us.bmp", "ch.bmp"})
             ASSERT_TRUE(QFile::copy(quelle(flagge), pfad(flagge)));
         oeffnen();
+        klicken("AufZu");
     }
 
     QComboBox* liste(int k) { return kind<QComboBox>(QStringLiteral("SideCombo(%1)").arg(k)); }
-    QLineEdit* box(int k) { return kind<QLineEdit>(QStringLiteral("SideBox(%1)").arg(k)); }
+    QLabel* box(int k) { return kind<QLabel>(QStringLiteral("SideBox(%1)").arg(k)); }
     QLabel* flagge(int k) { return kind<QLabel>(QStringLiteral("SidePicture(%1)").arg(k)); }
     QStringList eintraege(int k) {
         QStringList l;
