@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <optional>
@@ -69,7 +70,8 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::KeyPress: {
         // The window sees every typed character before its controls do.
         auto* w = qobject_cast<QWidget*>(objekt);
-        if (!w || w->window() != this) break;
+        // The menu bar keeps its own keys (access keys after Alt).
+        if (!w || w->window() != this || qobject_cast<QMenuBar*>(w)) break;
         const auto code = tastencode(*static_cast<QKeyEvent*>(ereignis));
         if (!code) break;
         int16_t KeyAscii = *code;
