@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Textdatei.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace zirvanto {
 
@@ -27,18 +31,19 @@ protected:
         return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
     }
 
-    // Makes `name` a directory holding one file, so that no save can replace it.
-    void versperren(const QString& name) const {
+    // Makes `name` a directory holding one file, so that no save can replace
+    // it; `speichern` must report the failure and leave the folder as it was.
+    void speichernScheitert(const QString& name,
+                            const std::function<Speicherergebnis()>& speichern) {
         ASSERT_TRUE(QDir(ordner.path()).mkdir(name));
-        QFile inhalt(QDir(pfad(name)).filePath(QStringLiteral("inhalt.txt")));
-        ASSERT_TRUE(inhalt.open(QIODevice::WriteOnly));
-        inhalt.write("bleibt");
-    }
-
-    bool unberuehrt(const QString& name) const {
-        QFile inhalt(QDir(pfad(name)).filePath(QStringLiteral("inhalt.txt")));
-        return QFileInfo(pfad(name)).isDir() && inhalt.open(QIODevice::ReadOnly) &&
-               inhalt.readAll() == "bleibt" && QDir(pfad(name)).count() == 3;
+        schreiben(name + "/inhalt.txt", "bleibt");
+        const Speicherergebnis ergebnis = speichern();
+        EXPECT_FALSE(ergebnis.ok);
+        EXPECT_FALSE(ergebnis.fehler.isEmpty());
+        EXPECT_EQ(lesen(name + "/inhalt.txt"), "bleibt");
+        const auto eintraege = QDir::AllEntries | QDir::NoDotAndDotDot;
+        EXPECT_EQ(QDir(pfad(name)).entryList(eintraege), QStringList{"inhalt.txt"});
+        EXPECT_EQ(QDir(ordner.path()).entryList(eintraege), QStringList{name}); // no temporary file
     }
 
     QTemporaryDir ordner;
