@@ -90,6 +90,9 @@ private:
     // The path of a file in the program folder, or nothing when the name is
     // not a plain file name (names may come from the server).
     std::optional<QString> programmdatei(const QString& name) const;
+    // Shows a picture file of the program folder; a missing or unreadable
+    // file leaves the picture as it was.
+    bool bildLaden(QLabel* ziel, const QString& name) const;
     void speicherfehlerMelden(const QString& datei, const QString& fehler);
 
     Globals& globals_;

@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPixmap>
 
 namespace zirvanto {
 
@@ -52,10 +51,7 @@ void Rechner::FlaggenLaden() {
         zeilen_[std::size_t(k)].SidePicture->clear();
     for (const Waehrung& w : globals_.Waehrungen) {
         if (!hatZeile(w)) continue;
-        if (const auto datei = programmdatei(w.Flagge)) {
-            const QPixmap flagge(*datei);
-            if (!flagge.isNull()) zeilen_[std::size_t(w.Platz)].SidePicture->setPixmap(flagge);
-        }
+        bildLaden(zeilen_[std::size_t(w.Platz)].SidePicture, w.Flagge);
     }
 }
 
@@ -79,10 +75,7 @@ void Rechner::SideCombo_Click(int k) {
         if (w.ISO != code) continue;
         w.Aktiv = true;
         w.Platz = int16_t(k);
-        if (const auto datei = programmdatei(w.Flagge)) {
-            const QPixmap flagge(*datei);
-            if (!flagge.isNull()) zeile.SidePicture->setPixmap(flagge);
-        }
+        bildLaden(zeile.SidePicture, w.Flagge);
         break;
     }
 

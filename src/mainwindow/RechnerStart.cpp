@@ -57,10 +57,7 @@ void Rechner::Form_Load() {
     setWindowTitle(e.Texte[1]);
     WerbeLogo->setToolTip(e.Texte[8]);
     WaehrungslistenFuellen();
-    if (const auto logo = programmdatei(QStringLiteral("logo.bmp"))) {
-        const QPixmap bild(*logo);
-        if (!bild.isNull()) WerbeLogo->setPixmap(bild);
-    }
+    bildLaden(WerbeLogo, QStringLiteral("logo.bmp"));
 
     werk_.AnzeigeAktualisieren(0, false, true, true);
     werk_.Memory_Change();
@@ -78,6 +75,15 @@ std::optional<QString> Rechner::programmdatei(const QString& name) const {
     const QString pfad = QDir(programmordner_).filePath(n);
     if (!QFileInfo(pfad).isFile()) return std::nullopt;
     return pfad;
+}
+
+bool Rechner::bildLaden(QLabel* ziel, const QString& name) const {
+    const auto datei = programmdatei(name);
+    if (!datei) return false;
+    const QPixmap bild(*datei);
+    if (bild.isNull()) return false;
+    ziel->setPixmap(bild);
+    return true;
 }
 
 void Rechner::speicherfehlerMelden(const QString& datei, const QString& fehler) {
