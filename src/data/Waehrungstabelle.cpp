@@ -19,6 +19,27 @@ void Waehrungstabelle::anhaengen(Waehrung w) {
     eintraege_.push_back(std::move(w));
 }
 
+void Waehrungstabelle::entfernen(const std::vector<std::size_t>& indizes) {
+    std::size_t ziel = 0;
+    auto weg = indizes.begin();
+    int16_t haupt = HauptwaehrungIndex;
+    for (std::size_t i = 0; i < eintraege_.size(); ++i) {
+        while (weg != indizes.end() && *weg < i)
+            ++weg;
+        if (i != 0 && weg != indizes.end() && *weg == i) {
+            if (int(i) == HauptwaehrungIndex)
+                haupt = 0;
+            else if (int(i) < HauptwaehrungIndex)
+                --haupt;
+            continue;
+        }
+        if (ziel != i) eintraege_[ziel] = std::move(eintraege_[i]);
+        ++ziel;
+    }
+    eintraege_.resize(ziel);
+    HauptwaehrungIndex = haupt;
+}
+
 const Waehrung& Waehrungstabelle::hauptwaehrung() const {
     return gueltigerIndex(HauptwaehrungIndex) ? eintraege_[std::size_t(HauptwaehrungIndex)]
                                               : eintraege_.front();

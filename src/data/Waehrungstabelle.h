@@ -34,6 +34,10 @@ public:
     auto end() const { return eintraege_.end(); }
 
     void anhaengen(Waehrung w);
+    // Removes the entries at the given indexes (ascending, never 0) in one
+    // pass. The main-currency index keeps pointing at its entry; it becomes
+    // the Euro when that entry is removed.
+    void entfernen(const std::vector<std::size_t>& indizes);
 
     // The main currency, the currency of the second display. An index
     // outside the table reads as the Euro.

@@ -81,6 +81,8 @@ void Rechner::oberflaecheAufbauen() {
 
     Image1 = bild(f, "Image1", twipsRect(0, 120, 900, 1080), QStringLiteral("Programmbild"),
                   QStringLiteral(":/bilder/image1.bmp"));
+    Image1->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu bearbeiten!"));
+    Image1->setCursor(Qt::PointingHandCursor);
     Kurs = anlegen<QLabel>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
                            QStringLiteral("Wechselkurs der Hauptwährung"));
     Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));

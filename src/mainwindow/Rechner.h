@@ -55,6 +55,8 @@ public:
     void Einfuegen_Click();
     void waehrungsetzen_Click();
     void Info_Click();
+    void Wechselkurs_Click();
+    void Image1_Click();
     void WerbeLogo_Click();
 
     // Write the two files; a failure is reported to the user.
@@ -83,6 +85,8 @@ private:
     void tastaturVorschauEinrichten(QWidget* w);
     void breiteSetzen(int twips);
     void beideWaehrungenAuffrischen();
+    // Clears the values of side-panel rows that no currency holds.
+    void seitenzeilenFreigeben();
 
     void tasteGeklickt(int16_t code);
     void anzeigeUebernehmen();

@@ -88,6 +88,7 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::MouseButtonRelease:
         if (objekt == Kurs) Kurs_Click();
         if (objekt == WerbeLogo) WerbeLogo_Click();
+        if (objekt == Image1) Image1_Click();
         for (int k = 1; k <= Seitenzeilen; ++k)
             if (objekt == zeilen_[std::size_t(k)].SidePicture) SidePicture_Click(k);
         break;

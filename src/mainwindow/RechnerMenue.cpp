@@ -44,6 +44,8 @@ void Rechner::menuesAufbauen() {
         Kurstabelle->setChecked(!Kurstabelle->isChecked());
         Kurstabelle_Click();
     });
+    connect(eintrag(Optionen, "Wechselkurs", QStringLiteral("&Wechselkurse bearbeiten...")),
+            &QAction::triggered, this, &Rechner::Wechselkurs_Click);
     connect(eintrag(Optionen, "waehrungsetzen", QStringLiteral("&Hauptwährung setzen")),
             &QAction::triggered, this, &Rechner::waehrungsetzen_Click);
 

@@ -57,6 +57,7 @@ TEST_F(MenueTest, MenueleisteInDerRichtigenOrdnung) {
                          QStringLiteral("  &Einfügen Ctrl+V"),
                          QStringLiteral("&Optionen"),
                          QStringLiteral("  &Kurstabelle zeigen "),
+                         QStringLiteral("  &Wechselkurse bearbeiten... "),
                          QStringLiteral("  &Hauptwährung setzen "),
                          QStringLiteral("&?"),
                          QStringLiteral("  &Info F1"),

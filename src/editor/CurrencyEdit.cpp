@@ -1,0 +1,121 @@
+#include "editor/CurrencyEdit.h"
+
+#include "data/Zahlentext.h"
+#include "editor/Twips.h"
+#include "plattform/Plattform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zirvanto {
+
+using editor::px;
+using editor::twipsRect;
+
+double kursLesen(QString text) {
+    return zahlLesen(text.replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+namespace {
+
+QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, QRect rahmen) {
+    auto* l = new QLabel(text, eltern);
+    l->setObjectName(QLatin1String(name));
+    QFont fett = l->font();
+    fett.setBold(true);
+    l->setFont(fett);
+    // A caption never gets cut: it may grow to its text's size.
+    rahmen.setSize(rahmen.size().expandedTo(l->sizeHint()));
+    l->setGeometry(rahmen);
+    return l;
+}
+
+QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugangsname, QRect rahmen,
+                    QLabel* beschriftung) {
+    auto* t = new QLineEdit(eltern);
+    t->setObjectName(QLatin1String(name));
+    t->setAccessibleName(zugangsname);
+    t->setGeometry(rahmen);
+    beschriftung->setBuddy(t);
+    return t;
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
+                   const QString& zugangsname, QRect rahmen) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    k->setAccessibleName(zugangsname);
+    k->setGeometry(rahmen);
+    return k;
+}
+
+} // namespace
+
+CurrencyEdit::CurrencyEdit(Plattform& plattform, const QString& titel, QWidget* parent)
+    : QDialog(parent), plattform_(plattform) {
+    setObjectName(QStringLiteral("CurrencyEdit"));
+    setWindowTitle(titel);
+    QFont schrift = font();
+    schrift.setPointSizeF(8);
+    setFont(schrift);
+    setFixedSize(px(4680), px(2640));
+
+    Label4 = beschriftung(this, "Label4", QStringLiteral("Wechselkurs bearbeiten"),
+                          twipsRect(120, 240, 2535, 240));
+    Label2 =
+        beschriftung(this, "Label2", QStringLiteral("ISO-Code:"), twipsRect(120, 720, 885, 195));
+    ISOCode = textfeld(this, "ISOCode", QStringLiteral("ISO-Code"), twipsRect(1320, 720, 1095, 285),
+                       Label2);
+    Label1 = beschriftung(this, "Label1", QStringLiteral("Bezeichnung:"),
+                          twipsRect(120, 1080, 1170, 195));
+    Bezeichnung = textfeld(this, "Bezeichnung", QStringLiteral("Bezeichnung"),
+                           twipsRect(1320, 1080, 3135, 285), Label1);
+    Label3 = beschriftung(this, "Label3", QStringLiteral("Kurs:"), twipsRect(120, 1440, 450, 195));
+    Kurs = textfeld(this, "Kurs", QStringLiteral("Kurs in Einheiten je Euro"),
+                    twipsRect(1320, 1440, 1130, 285), Label3);
+
+    OK = knopf(this, "OK", QStringLiteral("&OK"), QStringLiteral("Übernehmen"),
+               twipsRect(1080, 2040, 1095, 375));
+    OK->setDefault(true);
+    OK->setAutoDefault(true);
+    connect(OK, &QPushButton::clicked, this, &CurrencyEdit::OK_Click);
+    Abbruch = knopf(this, "Abbruch", QStringLiteral("&Abbruch"), QStringLiteral("Abbrechen"),
+                    twipsRect(2280, 2040, 1095, 375));
+    connect(Abbruch, &QPushButton::clicked, this, &CurrencyEdit::Abbruch_Click);
+    ISOCode->setFocus();
+}
+
+void CurrencyEdit::werteSetzen(const QString& iso, const QString& name, const QString& kurs) {
+    ISOCode->setText(iso);
+    Bezeichnung->setText(name);
+    Kurs->setText(kurs);
+}
+
+QString CurrencyEdit::iso() const {
+    return ISOCode->text();
+}
+QString CurrencyEdit::name() const {
+    return Bezeichnung->text();
+}
+QString CurrencyEdit::kurstext() const {
+    return Kurs->text();
+}
+
+void CurrencyEdit::OK_Click() {
+    // The rate file separates its fields with colons.
+    for (QLineEdit* feld : {ISOCode, Bezeichnung}) {
+        if (!feld->text().contains(QLatin1Char(':'))) continue;
+        plattform_.meldung(
+            this, QStringLiteral("Der Doppelpunkt ist in ISO-Code und Bezeichnung nicht erlaubt."));
+        feld->setFocus();
+        return;
+    }
+    accept();
+}
+
+void CurrencyEdit::Abbruch_Click() {
+    reject();
+}
+
+} // namespace zirvanto
