@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace zirvanto {
 
 using editor::px;
@@ -65,15 +67,25 @@ CurrencyEdit::CurrencyEdit(Plattform& plattform, const QString& titel, QWidget* 
                           twipsRect(120, 240, 2535, 240));
     Label2 =
         beschriftung(this, "Label2", QStringLiteral("ISO-Code:"), twipsRect(120, 720, 885, 195));
-    ISOCode = textfeld(this, "ISOCode", QStringLiteral("ISO-Code"), twipsRect(1320, 720, 1095, 285),
-                       Label2);
     Label1 = beschriftung(this, "Label1", QStringLiteral("Bezeichnung:"),
                           twipsRect(120, 1080, 1170, 195));
-    Bezeichnung = textfeld(this, "Bezeichnung", QStringLiteral("Bezeichnung"),
-                           twipsRect(1320, 1080, 3135, 285), Label1);
     Label3 = beschriftung(this, "Label3", QStringLiteral("Kurs:"), twipsRect(120, 1440, 450, 195));
+    // The text boxes move right when a bold caption needs more room than
+    // its place; the name box keeps its right edge.
+    int rechts = 0;
+    for (const QLabel* l : {Label2, Label1, Label3})
+        rechts = std::max(rechts, l->geometry().right() + 1 + px(90));
+    const int versatz = std::max(0, rechts - px(1320));
+    const auto feld = [versatz](int oben, int breite, bool bisRand) {
+        return twipsRect(1320, oben, breite, 285)
+            .translated(versatz, 0)
+            .adjusted(0, 0, bisRand ? -versatz : 0, 0);
+    };
+    ISOCode = textfeld(this, "ISOCode", QStringLiteral("ISO-Code"), feld(720, 1095, false), Label2);
+    Bezeichnung = textfeld(this, "Bezeichnung", QStringLiteral("Bezeichnung"),
+                           feld(1080, 3135, true), Label1);
     Kurs = textfeld(this, "Kurs", QStringLiteral("Kurs in Einheiten je Euro"),
-                    twipsRect(1320, 1440, 1130, 285), Label3);
+                    feld(1440, 1130, false), Label3);
 
     OK = knopf(this, "OK", QStringLiteral("&OK"), QStringLiteral("Übernehmen"),
                twipsRect(1080, 2040, 1095, 375));
@@ -90,6 +102,9 @@ void CurrencyEdit::werteSetzen(const QString& iso, const QString& name, const QS
     ISOCode->setText(iso);
     Bezeichnung->setText(name);
     Kurs->setText(kurs);
+    // Long texts show their beginning.
+    for (QLineEdit* feld : {ISOCode, Bezeichnung, Kurs})
+        feld->setCursorPosition(0);
 }
 
 QString CurrencyEdit::iso() const {
