@@ -21,6 +21,13 @@ double kursLesen(QString text) {
 
 namespace {
 
+// A pasted line break would split the currency's record in the rate file;
+// in a one-line box it becomes a blank.
+QString einzeilig(QString text) {
+    return text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, QRect rahmen) {
     auto* l = new QLabel(text, eltern);
     l->setObjectName(QLatin1String(name));
@@ -90,7 +97,6 @@ CurrencyEdit::CurrencyEdit(Plattform& plattform, const QString& titel, QWidget* 
     OK = knopf(this, "OK", QStringLiteral("&OK"), QStringLiteral("Übernehmen"),
                twipsRect(1080, 2040, 1095, 375));
     OK->setDefault(true);
-    OK->setAutoDefault(true);
     connect(OK, &QPushButton::clicked, this, &CurrencyEdit::OK_Click);
     Abbruch = knopf(this, "Abbruch", QStringLiteral("&Abbruch"), QStringLiteral("Abbrechen"),
                     twipsRect(2280, 2040, 1095, 375));
@@ -108,10 +114,10 @@ void CurrencyEdit::werteSetzen(const QString& iso, const QString& name, const QS
 }
 
 QString CurrencyEdit::iso() const {
-    return ISOCode->text();
+    return einzeilig(ISOCode->text());
 }
 QString CurrencyEdit::name() const {
-    return Bezeichnung->text();
+    return einzeilig(Bezeichnung->text());
 }
 QString CurrencyEdit::kurstext() const {
     return Kurs->text();

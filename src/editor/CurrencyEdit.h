@@ -20,7 +20,8 @@ double kursLesen(QString text);
 // The dialog that edits one currency: ISO code, name and rate as text.
 // "&OK" accepts it, "&Abbruch" and the title bar reject it. It only refuses
 // a colon in code or name, which would break the currency's record in the
-// rate file; everything else is taken as typed.
+// rate file; everything else is taken as typed, a pasted line break as a
+// blank.
 class CurrencyEdit : public QDialog {
     Q_OBJECT
 

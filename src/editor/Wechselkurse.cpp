@@ -30,7 +30,6 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
     k->setObjectName(QLatin1String(name));
     k->setAccessibleName(zugangsname);
     k->setGeometry(rahmen);
-    k->setAutoDefault(false);
     return k;
 }
 

@@ -122,6 +122,12 @@ TEST_F(WechselkurseTest, NeuUndBearbeiten) {
         EXPECT_EQ(liste().value(grid->currentRow()) + u'=' + neu.join(u','),
                   QString::fromUtf8(f.neu));
     }
+    plattform.dialogSkript = [](QDialog& d) { // a pasted line break
+        d.findChild<QLineEdit*>(QStringLiteral("Bezeichnung"))->setText(QStringLiteral("a\r\nb"));
+        return int(QDialog::Accepted);
+    };
+    knopf("Neu")(*this);
+    EXPECT_EQ(eintraege().last(), QStringLiteral(":a  b: 1:: 1"));
 }
 
 TEST_F(WechselkurseTest, Loeschen) {
