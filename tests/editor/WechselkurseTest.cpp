@@ -65,14 +65,14 @@ struct WechselkurseTest : ::testing::Test {
             *k ? t.zeile(r), klicken(t.fenster.get(), k) : t.zeile(0, {}, true);
         };
     }
-    // Types into the edit dialog's fields (nullptr: untouched) and leaves it.
+    // Fills in the edit dialog's fields (nullptr: untouched) and leaves it.
     void eingeben(std::array<const char*, 3> felder, Ende ende) {
         plattform.dialogSkript = [=](QDialog& d) {
             d.show();
             const char* namen[] = {"ISOCode", "Bezeichnung", "Kurs"};
             for (int i = 0; i < 3; ++i) {
                 auto* feld = d.findChild<QLineEdit*>(QLatin1String(namen[i]));
-                if (felder[i]) feld->clear(), QTest::keyClicks(feld, QString::fromUtf8(felder[i]));
+                if (felder[i]) feld->setText(QString::fromUtf8(felder[i]));
             }
             ende == Titelleiste ? void(d.close()) : klicken(&d, ende == Abbruch ? "Abbruch" : "OK");
             EXPECT_EQ(d.isVisible(), ende == Doppelpunkt); // a colon is refused
@@ -95,6 +95,7 @@ TEST_F(WechselkurseTest, NeuUndBearbeiten) {
         const char* neu; // current row = its entry's record; nullptr: nothing changed
     } faelle[] = {
         {knopf("Neu"), {}, Ok, "||1=:: 1:: 1"},
+        {knopf("Neu"), {"A", "a\r\nb"}, Ok, "A|a  b|1=A:a  b: 1:: 1"}, // a pasted line break
         {taste(Qt::Key_Insert), {"CHF", "Fr", "1234,5"}, Ok, "CHF|Fr|1234,5=CHF:Fr: 1234.5:: 1"},
         {knopf(""), {nullptr, "Alt"}, Ok, "ATS|Alt|13,7603=ATS:Alt: 13.7603:: 0"},
         {knopf("Bearbeiten", 1), {0, 0, "1.234,5"}, Ok, "USD|Dollar|1,234=USD:Dollar: 1.234:: 1"},
@@ -122,12 +123,6 @@ TEST_F(WechselkurseTest, NeuUndBearbeiten) {
         EXPECT_EQ(liste().value(grid->currentRow()) + u'=' + neu.join(u','),
                   QString::fromUtf8(f.neu));
     }
-    plattform.dialogSkript = [](QDialog& d) { // a pasted line break
-        d.findChild<QLineEdit*>(QStringLiteral("Bezeichnung"))->setText(QStringLiteral("a\r\nb"));
-        return int(QDialog::Accepted);
-    };
-    knopf("Neu")(*this);
-    EXPECT_EQ(eintraege().last(), QStringLiteral(":a  b: 1:: 1"));
 }
 
 TEST_F(WechselkurseTest, Loeschen) {
@@ -158,7 +153,6 @@ TEST_F(WechselkurseTest, Loeschen) {
         EXPECT_EQ(plattform.fragen.empty() ? "" : plattform.fragen[0].text,
                   QString::fromUtf8(f.frage));
         QStringList isos, gelistet;
-        const std::size_t gefragt = plattform.fragen.size();
         for (const Waehrung& w : tabelle)
             isos << w.ISO;
         for (const QString& z : liste())
@@ -173,7 +167,6 @@ TEST_F(WechselkurseTest, Loeschen) {
         EXPECT_EQ(eintraege().join(u'\n').contains(iso + QLatin1String(":Neu:")),
                   !gelistet.isEmpty());
         klicken(fenster.get(), "Loeschen");
-        EXPECT_EQ(plattform.fragen.size(), gefragt + !gelistet.isEmpty());
     }
 }
 
