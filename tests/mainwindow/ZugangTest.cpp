@@ -4,39 +4,27 @@
 #include <QAccessible>
 
 #include <functional>
+#include <map>
 #include <set>
-#include <vector>
 
 namespace zirvanto {
 namespace {
 
 std::set<QObject*> gemeldet; // sources of text updates since the last step
 
-void merken(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::TextUpdated) gemeldet.insert(e->object());
-}
-
 class ZugangTest : public test::Fenstertest {
 protected:
     void SetUp() override {
         Fenstertest::SetUp();
         beschriftungenZugaenglichMachen();
-        vorher = QAccessible::installUpdateHandler(merken);
+        vorher = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            if (e->type() == QAccessible::TextUpdated) gemeldet.insert(e->object());
+        });
         schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\n");
         schreiben("zirvanto.ini", "Main = ATS\r\nActive = ATS;1\r\n");
         oeffnen();
     }
     void TearDown() override { QAccessible::installUpdateHandler(vorher); }
-
-    std::vector<QLabel*> wertanzeigen() {
-        std::vector<QLabel*> w;
-        for (const char* n :
-             {"DispEuro", "DispSchilling", "Memory", "Kurs", "lastUpdate", "isEuro", "isSchilling"})
-            w.push_back(kind<QLabel>(n));
-        for (int k = 1; k <= Seitenzeilen; ++k)
-            w.push_back(kind<QLabel>(QStringLiteral("SideBox(%1)").arg(k)));
-        return w;
-    }
     QString anzeigen() {
         return text("DispEuro") + '|' + text("DispSchilling") + '|' + text("Memory");
     }
@@ -45,26 +33,27 @@ protected:
 };
 
 // A screen reader reads what each value control shows, before and after
-// keys, and hears of every change, and of nothing else. Qt sends the update
+// keys, and hears of every change and of nothing else. Qt sends the update
 // events only while its accessibility is active: under zugang_atspi.py
 // --befehl, not on the offscreen platform.
 TEST_F(ZugangTest, WertanzeigenZeigenIhrenTextUndMeldenJedeAenderung) {
     const bool sitzung = qEnvironmentVariableIsSet("ZIRVANTO_ZUGANG_AKTIV");
     const bool aktiv = QTest::qWaitFor([] { return QAccessible::isActive(); }, sitzung ? 10000 : 0);
     ASSERT_TRUE(aktiv || !sitzung);
-    const std::vector<QLabel*> felder = wertanzeigen();
+    // DispEuro, DispSchilling, Memory, Kurs, lastUpdate, isEuro, isSchilling, SideBox(1..14)
+    const QList<Wertanzeige*> felder = rechner->findChildren<Wertanzeige*>();
+    ASSERT_EQ(felder.size(), 21);
     for (const std::function<void()>& schritt : std::vector<std::function<void()>>{
              [] {}, [&] { tippen("1234,5"); }, [&] { tippen("="); }, [&] { tippen("="); },
              [&] { taste(Qt::Key_M, Qt::ControlModifier); }, [&] { klicken("Euro"); }}) {
-        std::set<QObject*> geaendert;
-        std::vector<QString> alt;
+        std::map<QLabel*, QString> alt;
         for (QLabel* f : felder)
-            alt.push_back(f->text());
+            alt[f] = f->text();
         gemeldet.clear();
         schritt();
-        for (std::size_t i = 0; i < felder.size(); ++i) {
-            QLabel* f = felder[i];
-            if (f->text() != alt[i]) geaendert.insert(f);
+        std::set<QObject*> geaendert;
+        for (const auto& [f, vorher] : alt) {
+            if (f->text() != vorher) geaendert.insert(f);
             QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(f);
             ASSERT_TRUE(zugang && zugang->textInterface()) << f->objectName().toStdString();
             QAccessibleTextInterface* t = zugang->textInterface();
@@ -72,29 +61,17 @@ TEST_F(ZugangTest, WertanzeigenZeigenIhrenTextUndMeldenJedeAenderung) {
             EXPECT_EQ(zugang->text(QAccessible::Value), f->text());
             EXPECT_EQ(zugang->text(QAccessible::Name), f->accessibleName());
         }
-        if (aktiv) {
-            EXPECT_EQ(gemeldet, geaendert) << anzeigen().toStdString();
-        }
+        EXPECT_TRUE(!aktiv || gemeldet == geaendert) << anzeigen().toStdString();
     }
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("1.234,50 "));
-    EXPECT_EQ(text("Memory"), QStringLiteral("M"));
     if (!aktiv) GTEST_SKIP() << "Texte geprüft; Ereignisse nur bei aktiver Barrierefreiheit";
 }
 
 // Each shortcut does what its button does; each button names its key.
 TEST_F(ZugangTest, KurztastenWirkenWieIhreKnoepfe) {
-    struct Fall {
-        const char* zeichen; // typed, or nullptr for the key below
-        Qt::Key taste;
-        Qt::KeyboardModifiers umschalter;
-        const char* knopf;
-        const char* beschreibung;
-    };
-    // From a memory of 5 and a typed 16: the displays after the key, then
+    // From a memory of 5 and a typed 16: the displays after the key, and
     // after MR, which shows what the memory holds.
     const auto lauf = [&](const std::function<void()>& handlung) {
-        taste(Qt::Key_Escape);
-        tippen("5");
+        tippen("\0335"); // Escape, 5
         klicken("MS");
         tippen("16");
         handlung();
@@ -102,27 +79,20 @@ TEST_F(ZugangTest, KurztastenWirkenWieIhreKnoepfe) {
         klicken("MR");
         return danach + '|' + anzeigen();
     };
-    for (const Fall& f : {
-             Fall{nullptr, Qt::Key_F9, {}, "Sign", "F9"},
-             Fall{"R", {}, {}, "Fraction", "R"},
-             Fall{"r", {}, {}, "Fraction", "R"},
-             Fall{"@", {}, {}, "sqrt", "@"},
-             Fall{nullptr, Qt::Key_L, Qt::ControlModifier, "MC", "Strg+L"},
-             Fall{nullptr, Qt::Key_R, Qt::ControlModifier, "MR", "Strg+R"},
-             Fall{nullptr, Qt::Key_M, Qt::ControlModifier, "MS", "Strg+M"},
-             Fall{nullptr, Qt::Key_P, Qt::ControlModifier, "MPlus", "Strg+P"},
-             Fall{nullptr, Qt::Key_Delete, {}, "CE", "Entf"},
-             Fall{nullptr, Qt::Key_Delete, Qt::KeypadModifier, "CE", "Entf"},
-         }) {
-        const QString gedrueckt = lauf([&] {
-            if (f.zeichen)
-                tippen(QLatin1String(f.zeichen));
-            else
-                taste(f.taste, f.umschalter);
+    // clang-format off
+    constexpr const char* Faelle[][3] = { // keys, button, the keys as its description names them
+        {"F9", "Sign", "F9"}, {"R", "Fraction", "R"}, {"r", "Fraction", "R"}, {"@", "sqrt", "@"},
+        {"Ctrl+L", "MC", "Strg+L"}, {"Ctrl+R", "MR", "Strg+R"}, {"Ctrl+M", "MS", "Strg+M"},
+        {"Ctrl+P", "MPlus", "Strg+P"}, {"Del", "CE", "Entf"}};
+    // clang-format on
+    for (const auto& [tasten, knopf, beschreibung] : Faelle) {
+        const QString gedrueckt = lauf([&, t = QString::fromLatin1(tasten)] {
+            if (t.size() == 1) return tippen(t); // a typed character
+            QTest::keySequence(fokus(), QKeySequence(t));
         });
-        EXPECT_EQ(gedrueckt, lauf([&] { klicken(f.knopf); })) << f.knopf;
-        EXPECT_EQ(kind<QPushButton>(f.knopf)->accessibleDescription(),
-                  QStringLiteral("Tastatur: ") + QString::fromUtf8(f.beschreibung));
+        EXPECT_EQ(gedrueckt, lauf([&] { klicken(knopf); })) << tasten;
+        EXPECT_EQ(kind<QPushButton>(knopf)->accessibleDescription(),
+                  QStringLiteral("Tastatur: ") + QString::fromUtf8(beschreibung));
     }
 }
 
