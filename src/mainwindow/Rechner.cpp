@@ -1,5 +1,6 @@
 #include "mainwindow/Rechner.h"
 
+#include "mainwindow/Kurztasten.h"
 #include "mainwindow/Masse.h"
 #include "mainwindow/Tastenfeld.h"
 #include "plattform/Plattform.h"
@@ -32,8 +33,9 @@ W* anlegen(QWidget* eltern, const char* name, QRect rahmen, const QString& zugan
 
 // An output-only value box: looks like a text box, never takes the focus
 // and cannot be typed into.
-QLabel* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname) {
-    auto* feld = anlegen<QLabel>(eltern, name, rahmen, zugangsname);
+Wertanzeige* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen,
+                         const QString& zugangsname) {
+    auto* feld = anlegen<Wertanzeige>(eltern, name, rahmen, zugangsname);
     feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     feld->setAutoFillBackground(true);
     feld->setBackgroundRole(QPalette::Base);
@@ -83,8 +85,8 @@ void Rechner::oberflaecheAufbauen() {
                   QStringLiteral(":/bilder/image1.bmp"));
     Image1->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu bearbeiten!"));
     Image1->setCursor(Qt::PointingHandCursor);
-    Kurs = anlegen<QLabel>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
-                           QStringLiteral("Wechselkurs der Hauptwährung"));
+    Kurs = anlegen<Wertanzeige>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
+                                QStringLiteral("Wechselkurs der Hauptwährung"));
     Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));
     AufZu = anlegen<QPushButton>(f, "AufZu", twipsRect(3480, 0, 375, 375),
                                  QStringLiteral("Kurstabelle öffnen oder schließen"));
@@ -93,11 +95,12 @@ void Rechner::oberflaecheAufbauen() {
     AufZu->setToolTip(QStringLiteral("Hier klicken, um alle Kurse anzuzeigen"));
     connect(AufZu, &QPushButton::clicked, this, &Rechner::AufZu_Click);
 
-    isEuro = anlegen<QLabel>(f, "isEuro", twipsRect(855, 555, 765, 285), QStringLiteral("Euro"));
+    isEuro =
+        anlegen<Wertanzeige>(f, "isEuro", twipsRect(855, 555, 765, 285), QStringLiteral("Euro"));
     DispEuro = anzeigefeld(f, "DispEuro", twipsRect(1680, 555, 2130, 285),
                            QStringLiteral("Betrag in Euro"));
-    isSchilling = anlegen<QLabel>(f, "isSchilling", twipsRect(840, 960, 765, 285),
-                                  QStringLiteral("Hauptwährung"));
+    isSchilling = anlegen<Wertanzeige>(f, "isSchilling", twipsRect(840, 960, 765, 285),
+                                       QStringLiteral("Hauptwährung"));
     DispSchilling = anzeigefeld(f, "DispSchilling", twipsRect(1680, 960, 2130, 285),
                                 QStringLiteral("Betrag in der Hauptwährung"));
     for (QLabel* l : {isEuro, isSchilling}) {
@@ -142,8 +145,8 @@ void Rechner::oberflaecheAufbauen() {
     datum = anlegen<QLabel>(f, "datum", twipsRect(5280, 4560, 2550, 195),
                             QStringLiteral("Letztes Update"));
     datum->setText(QStringLiteral("Das letzte Update erfolgte am"));
-    lastUpdate = anlegen<QLabel>(f, "lastUpdate", twipsRect(5280, 4800, 2895, 255),
-                                 QStringLiteral("Datum des letzten Updates"));
+    lastUpdate = anlegen<Wertanzeige>(f, "lastUpdate", twipsRect(5280, 4800, 2895, 255),
+                                      QStringLiteral("Datum des letzten Updates"));
     lastUpdate->setText(QStringLiteral("1. 1. 2001"));
     for (QWidget* w : {static_cast<QWidget*>(Update), static_cast<QWidget*>(datum),
                        static_cast<QWidget*>(lastUpdate)})
@@ -156,6 +159,7 @@ void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
             anlegen<QPushButton>(flaeche, t.name, twipsRect(t.links, t.oben, t.breite, t.hoehe),
                                  QString::fromUtf8(t.zugangsname));
         knopf->setText(QString::fromUtf8(t.beschriftung));
+        knopf->setAccessibleDescription(tastenbeschreibung(t.code));
         const int16_t code = t.code;
         connect(knopf, &QPushButton::clicked, this, [this, code] { tasteGeklickt(code); });
         if (code == Taste::Gleich) Equals = knopf;

@@ -2,6 +2,7 @@
 
 #include "core/Rechenwerk.h"
 #include "data/Globals.h"
+#include "plattform/Wertanzeige.h"
 
 #include <QMainWindow>
 
@@ -73,7 +74,7 @@ private:
     struct Seitenzeile {
         QComboBox* SideCombo = nullptr;
         QLabel* SidePicture = nullptr;
-        QLabel* SideBox = nullptr;
+        Wertanzeige* SideBox = nullptr;
         QLabel* SideLabel = nullptr;
     };
 
@@ -106,14 +107,14 @@ private:
     bool FormLaedt = true;
 
     QLabel* Image1 = nullptr;
-    QLabel* Kurs = nullptr;
+    Wertanzeige* Kurs = nullptr;
     QPushButton* AufZu = nullptr;
-    QLabel* isEuro = nullptr;
-    QLabel* DispEuro = nullptr;
-    QLabel* isSchilling = nullptr;
-    QLabel* DispSchilling = nullptr;
+    Wertanzeige* isEuro = nullptr;
+    Wertanzeige* DispEuro = nullptr;
+    Wertanzeige* isSchilling = nullptr;
+    Wertanzeige* DispSchilling = nullptr;
     QPushButton* Euro = nullptr;
-    QLabel* Memory = nullptr;
+    Wertanzeige* Memory = nullptr;
     QFrame* MemoryRahmen = nullptr;
     QPushButton* Equals = nullptr;
     QPushButton* Divide = nullptr;
@@ -121,7 +122,7 @@ private:
     QLabel* WerbeLogo = nullptr;
     QPushButton* Update = nullptr;
     QLabel* datum = nullptr;
-    QLabel* lastUpdate = nullptr;
+    Wertanzeige* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
     std::vector<QWidget*> kurstabellenElemente_;         // shown with the rate table
     QWidget* flaeche_ = nullptr;

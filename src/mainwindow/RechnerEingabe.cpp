@@ -2,6 +2,7 @@
 #include "mainwindow/Rechner.h"
 
 #include "core/Zahlbild.h"
+#include "mainwindow/Kurztasten.h"
 #include "mainwindow/Masse.h"
 #include "plattform/Plattform.h"
 
@@ -53,8 +54,8 @@ void farbenSetzen(QLabel* label, uint32_t hintergrund, uint32_t text) {
     label->setPalette(p);
 }
 
-void textSetzen(QLabel* feld, const QString& text) {
-    if (feld && feld->text() != text) feld->setText(text);
+void textSetzen(Wertanzeige* feld, const QString& text) {
+    if (feld) feld->setText(text);
 }
 
 } // namespace
@@ -72,7 +73,9 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
         auto* w = qobject_cast<QWidget*>(objekt);
         // The menu bar keeps its own keys (access keys after Alt).
         if (!w || w->window() != this || qobject_cast<QMenuBar*>(w)) break;
-        const auto code = tastencode(*static_cast<QKeyEvent*>(ereignis));
+        const auto& taste = *static_cast<QKeyEvent*>(ereignis);
+        auto code = kurztastencode(taste);
+        if (!code) code = tastencode(taste);
         if (!code) break;
         int16_t KeyAscii = *code;
         Form_KeyPress(KeyAscii);

@@ -1,5 +1,7 @@
 #include "plattform/Programmstart.h"
 
+#include "plattform/Wertanzeige.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -11,6 +13,7 @@ Programmstart::Programmstart() : schriften_([] { QFontDatabase::families(); }) {
     if (qtDeutsch_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtDeutsch_);
+    beschriftungenZugaenglichMachen();
 }
 
 Programmstart::~Programmstart() {

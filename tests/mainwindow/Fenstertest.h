@@ -56,6 +56,7 @@ protected:
         rechner.reset();
         rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), Deutsch);
         rechner->show();
+        rechner->activateWindow(); // on X11 without a window manager, too
         QApplication::setActiveWindow(rechner.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(rechner.get()));
         return *rechner;
