@@ -213,10 +213,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
 
 Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& globals,
                                       const QLocale& locale) {
-    const auto zeilen = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
-    if (!zeilen) return {};
+    const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
+    if (!lesung.gefunden || !lesung.fehler.isEmpty()) return {lesung.gefunden, lesung.fehler, {}};
     globals.einstellungen.FreshInstalled = false;
-    return {true, einstellungenAnwenden(*zeilen, globals, locale)};
+    return {true, {}, einstellungenAnwenden(lesung.zeilen, globals, locale)};
 }
 
 QStringList einstellungszeilen(const Globals& globals, const QLocale& locale) {
