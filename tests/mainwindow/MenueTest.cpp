@@ -188,10 +188,35 @@ TEST_F(MenueTest, DoppelklickBestaetigtAbbrechenAendertNichts) {
 TEST_F(MenueTest, OkOhneAuswahlBehaeltDieWaehrungUndLoeschtDenRechner) {
     tippen(QStringLiteral("8"));
     QFile::remove(pfad("zirvanto.ini"));
-    hauptwaehrungWaehlen([](QDialog& d, QListWidget&) { QTest::keyClick(&d, Qt::Key_Return); });
+    hauptwaehrungWaehlen([](QDialog& d, QListWidget& liste) {
+        liste.clearSelection();
+        QTest::keyClick(&d, Qt::Key_Return);
+    });
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 1);
     EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
     EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = ATS\r\n"));
+}
+
+TEST_F(MenueTest, DialogOeffnetMitDerHauptwaehrungGewaehlt) {
+    schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.1:: 0\r\n"
+                              "CHF:Franken: .9372:: 0\r\n");
+    // main currency before -> the key strokes -> main currency after
+    const struct {
+        const char* haupt;
+        QList<Qt::Key> tasten;
+        int danach;
+    } faelle[] = {{"USD", {Qt::Key_Return}, 2},
+                  {"USD", {Qt::Key_Down, Qt::Key_Return}, 3},
+                  {"EUR", {Qt::Key_Return}, 1}};
+    for (const auto& f : faelle) {
+        schreiben("zirvanto.ini", QByteArray("Main = ") + f.haupt + "\r\n");
+        oeffnen();
+        hauptwaehrungWaehlen([&](QDialog&, QListWidget& liste) {
+            for (Qt::Key k : f.tasten)
+                QTest::keyClick(&liste, k);
+        });
+        EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, f.danach) << f.haupt;
+    }
 }
 
 TEST_F(MenueTest, BeiDoppeltemCodeGewinntDerLetzte) {
