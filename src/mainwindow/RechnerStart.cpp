@@ -75,8 +75,8 @@ void Rechner::Form_Load() {
     Equals->setFocus();
 }
 
-std::optional<QString> Rechner::programmdatei(const QString& name) const {
-    const QString n = name.trimmed();
+std::optional<QString> Rechner::programmdatei(const QString& n) const {
+    // Taken as stored: "at.bmp " with a blank names another file than at.bmp.
     if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String("..") ||
         n.contains(QLatin1Char('/')) || n.contains(QLatin1Char('\\')) ||
         n.contains(QLatin1Char(':')))
