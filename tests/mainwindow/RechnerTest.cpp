@@ -52,6 +52,11 @@ TEST_F(RechnerTest, TastaturTreibtDenRechner) {
              Fall{"10/4", Qt::Key_Enter, "2,50 "}, Fall{"1,5+1.5%", Qt::Key_unknown, "0,02 "},
              Fall{"123", Qt::Key_Backspace, "12, "}, Fall{"5+5", Qt::Key_Escape, "0,00 "},
              Fall{"7 a", Qt::Key_unknown, "7, "}, // swallowed; the blank does not press Equals
+             // Windows character codes 130..137: MR, MS, M+, CE, C, root, 1/x, sign
+             Fall{"5=„†‚", Qt::Key_unknown, "5,00 "}, Fall{"7=ƒ†‚", Qt::Key_unknown, "7,00 "},
+             Fall{"12…", Qt::Key_unknown, "0,00 "}, Fall{"9‡", Qt::Key_unknown, "3,00 "},
+             Fall{"4ˆ", Qt::Key_unknown, "0,25 "}, Fall{"5=‰", Qt::Key_unknown, "-5,00 "},
+             Fall{"3\u0084", Qt::Key_unknown, "3, "}, // a control character is nothing
          }) {
         taste(Qt::Key_Escape);
         tippen(QString::fromUtf8(f.zeichen));
@@ -145,6 +150,14 @@ TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
     EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
     EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
     EXPECT_EQ(farben("isSchilling"), aktiv);
+
+    // "Š", code 138, is the switch key.
+    taste(Qt::Key_Escape);
+    tippen(QStringLiteral("Š12"));
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[ATS]"));
+    tippen(QStringLiteral("Š"));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("165,12 "));
+    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
 }
 
 TEST_F(RechnerTest, UngueltigeEingabewaehrungWirdGemeldet) {
