@@ -167,7 +167,11 @@ void Rechner::Kurs_Click() {
     const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung();
     const QString kurs =
         Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(QStringLiteral("Überlauf"));
-    Kurs->setText(QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO));
+    const QString text = QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO);
+    Kurs->setText(text);
+    // The label has no room to grow: a long rate gets a smaller font.
+    Kurs->setFont(passendeSchrift(font(), {text}, Kurs->contentsRect().width(),
+                                  Kurs->contentsRect().height()));
 }
 
 void Rechner::Kurstabelle_Click() {

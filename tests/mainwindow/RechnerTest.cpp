@@ -160,6 +160,32 @@ TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
     EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
 }
 
+TEST_F(RechnerTest, LaengsteTexteStehenGanzInIhrenFeldern) {
+    schreiben("currency.ini", "USD:US-Dollar: 1.1415:: 0\r\nIDR:Rupiah: 1E15:: 0\r\n");
+    // The whole text within the label, beside the half "x" a frame keeps free.
+    const auto ganz = [&](const char* name, const char* erwartet) {
+        auto* l = kind<QLabel>(name);
+        EXPECT_EQ(l->text(), QString::fromUtf8(erwartet));
+        const QFontMetricsF m(l->font());
+        const qreal frei = l->frameWidth() > 0 ? m.horizontalAdvance(u'x') / 2 : 0;
+        EXPECT_LE(m.horizontalAdvance(l->text()) + frei, l->contentsRect().width()) << name;
+    };
+    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
+    oeffnen();
+    tippen(QStringLiteral("123456789012345‰="));
+    ganz("SideBox(1)", "-140.925.924.657.592,00");
+    tippen(QStringLiteral("\x1b"
+                          "99999999999999,9‰="));
+    ganz("DispSchilling", "-99.999.999.999.999,90 ");
+    ganz("DispEuro", "-99.999.999.999.999,90 ");
+    tippen(QStringLiteral("0/="));
+    ganz("DispEuro", "Division durch Null.");
+
+    schreiben("zirvanto.ini", "Main = IDR\r\n");
+    oeffnen();
+    ganz("Kurs", "1 EUR = 1000000000000000,0000 IDR");
+}
+
 TEST_F(RechnerTest, UngueltigeEingabewaehrungWirdGemeldet) {
     Rechner& r = oeffnen();
     r.rechenwerk().Eingabewaehrung = 5;
