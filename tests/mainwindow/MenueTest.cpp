@@ -200,22 +200,16 @@ TEST_F(MenueTest, OkOhneAuswahlBehaeltDieWaehrungUndLoeschtDenRechner) {
 TEST_F(MenueTest, DialogOeffnetMitDerHauptwaehrungGewaehlt) {
     schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.1:: 0\r\n"
                               "CHF:Franken: .9372:: 0\r\n");
-    // main currency before -> the key strokes -> main currency after
-    const struct {
-        const char* haupt;
-        QList<Qt::Key> tasten;
-        int danach;
-    } faelle[] = {{"USD", {Qt::Key_Return}, 2},
-                  {"USD", {Qt::Key_Down, Qt::Key_Return}, 3},
-                  {"EUR", {Qt::Key_Return}, 1}};
-    for (const auto& f : faelle) {
-        schreiben("zirvanto.ini", QByteArray("Main = ") + f.haupt + "\r\n");
+    // main currency before, keys, main currency after
+    for (auto [haupt, runter, danach] :
+         {std::tuple{"USD", false, 2}, {"USD", true, 3}, {"EUR", false, 1}}) {
+        schreiben("zirvanto.ini", QByteArray("Main = ") + haupt + "\r\n");
         oeffnen();
         hauptwaehrungWaehlen([&](QDialog&, QListWidget& liste) {
-            for (Qt::Key k : f.tasten)
-                QTest::keyClick(&liste, k);
+            if (runter) QTest::keyClick(&liste, Qt::Key_Down);
+            QTest::keyClick(&liste, Qt::Key_Return);
         });
-        EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, f.danach) << f.haupt;
+        EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, danach) << haupt << runter;
     }
 }
 
