@@ -2,6 +2,7 @@
 // both grow linearly with the number of entries.
 #include "Kurstabellen.h"
 
+#include "data/Einstellungsdatei.h"
 #include "data/Kursdatei.h"
 
 #include <QDir>
@@ -69,6 +70,27 @@ void KurseSpeichern(benchmark::State& state) {
     zaehlerSetzen(state, ordner.path());
 }
 BENCHMARK(KurseSpeichern)->Apply(anzahlenSetzen);
+
+// Settings that put every currency of the table into a row, one "Active"
+// line each: every line looks its code up once, so reading grows linearly.
+void AktivZeilenLesen(benchmark::State& state) {
+    Globals globals;
+    globals.Waehrungen = bench::kurstabelle(std::size_t(state.range(0)));
+    QStringList zeilen;
+    for (std::size_t k = 1; k < globals.Waehrungen.size(); ++k)
+        zeilen << QStringLiteral("Active = %1;%2").arg(globals.Waehrungen[k].ISO).arg(k % 14 + 1);
+    const QLocale locale(QLocale::German, QLocale::Austria);
+    for (auto _ : state)
+        einstellungenAnwenden(zeilen, globals, locale);
+    state.SetComplexityN(state.range(0));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(AktivZeilenLesen)
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(30'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace
 } // namespace zirvanto

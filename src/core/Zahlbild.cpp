@@ -3,70 +3,90 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <cstring>
 
 namespace zirvanto {
 
 namespace {
 
 constexpr int Stellen = 15;
+// The exact decimal value of a double has at most 767 significant digits.
+constexpr int ExakteStellen = 767;
 
-// |wert| as decimal digits d1 d2 ... dn (no leading or trailing zeros) with
-// the value 0.d1d2...dn × 10^exponent, already rounded to 15 significant
-// digits. Zero has no digits.
+// |wert| rounded once to 15 significant digits: the value is
+// 0.d1 d2 ... dn × 10^exponent with the digits d (trailing zeros dropped).
+// Zero has no digits.
 struct Dezimalzahl {
-    std::string ziffern;
+    char ziffern[Stellen] = {};
+    int anzahl = 0;
     int exponent = 0;
     bool negativ = false;
+
+    // Digit k (1 is the first significant one); '0' outside the digits.
+    char ziffer(int k) const { return k >= 1 && k <= anzahl ? ziffern[k - 1] : '0'; }
+    void nullenAbschneiden() {
+        while (anzahl > 0 && ziffern[anzahl - 1] == '0')
+            --anzahl;
+        if (anzahl == 0) exponent = 0;
+    }
+    // Adds one unit in the last kept digit, carrying into a new leading
+    // digit when all were nines.
+    void aufrunden() {
+        int i = anzahl - 1;
+        while (i >= 0 && ziffern[i] == '9')
+            ziffern[i--] = '0';
+        if (i >= 0) {
+            ++ziffern[i];
+            return;
+        }
+        ziffern[0] = '1';
+        anzahl = 1;
+        ++exponent;
+    }
 };
+
+// The first 1 + nachkomma significant digits of a positive, finite betrag,
+// correctly rounded from its exact binary value (an exact half to even);
+// returns the power of ten of the first digit.
+int wissenschaftlich(double betrag, int nachkomma, char* ziffern) {
+    char text[ExakteStellen + 16];
+    const auto ergebnis =
+        std::to_chars(text, text + sizeof text, betrag, std::chars_format::scientific, nachkomma);
+    // "d.ddd…e±xx"
+    ziffern[0] = text[0];
+    std::memcpy(ziffern + 1, text + 2, std::size_t(nachkomma));
+    const char* e = text + 2 + nachkomma;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), ergebnis.ptr, exponent);
+    return exponent;
+}
 
 Dezimalzahl zerlegen(double wert) {
     Dezimalzahl z;
     z.negativ = std::signbit(wert);
-    char puffer[64];
-    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
-                                        std::chars_format::scientific);
-    (void)fehler; // 64 characters always hold a double
-    std::string_view text(puffer, std::size_t(ende - puffer));
-    const auto e = text.find('e');
-    for (char c : text.substr(0, e))
-        if (c != '.') z.ziffern.push_back(c);
-    int exp10 = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exp10);
-    z.exponent = exp10 + 1;
+    const double betrag = std::fabs(wert);
+    if (betrag == 0) return z;
+    z.anzahl = Stellen;
+    z.exponent = wissenschaftlich(betrag, Stellen - 1, z.ziffern) + 1;
 
-    if (z.ziffern.size() > Stellen) {
-        const bool aufrunden = z.ziffern[Stellen] >= '5';
-        z.ziffern.resize(Stellen);
-        if (aufrunden) {
-            int i = Stellen - 1;
-            while (i >= 0 && z.ziffern[std::size_t(i)] == '9')
-                z.ziffern[std::size_t(i--)] = '0';
-            if (i < 0) {
-                z.ziffern.insert(z.ziffern.begin(), '1');
-                ++z.exponent;
-            } else {
-                ++z.ziffern[std::size_t(i)];
-            }
+    // An exact half is rounded to even above; it goes away from zero. Only
+    // a sixteenth digit 5 can start one, and only the exact digits tell.
+    char sechzehn[Stellen + 1];
+    wissenschaftlich(betrag, Stellen, sechzehn);
+    if (sechzehn[Stellen] == '5') {
+        char exakt[ExakteStellen + 1];
+        const int exponent = wissenschaftlich(betrag, ExakteStellen, exakt);
+        const bool haelfte =
+            exakt[Stellen] == '5' && std::all_of(exakt + Stellen + 1, exakt + ExakteStellen + 1,
+                                                 [](char c) { return c == '0'; });
+        if (haelfte) {
+            std::memcpy(z.ziffern, exakt, Stellen);
+            z.exponent = exponent + 1;
+            z.aufrunden();
         }
     }
-    while (!z.ziffern.empty() && z.ziffern.back() == '0')
-        z.ziffern.pop_back();
-    if (z.ziffern.empty()) z.exponent = 0;
+    z.nullenAbschneiden();
     return z;
-}
-
-// Adds one to a string of decimal digits; returns true when it overflowed
-// into a new leading digit (which the caller must add).
-bool erhoehen(std::string& ziffern) {
-    for (auto i = ziffern.size(); i-- > 0;) {
-        if (ziffern[i] != '9') {
-            ++ziffern[i];
-            return false;
-        }
-        ziffern[i] = '0';
-    }
-    return true;
 }
 
 } // namespace
@@ -80,51 +100,51 @@ QLocale anzeigeLocale() {
 double rundeAuf15Stellen(double wert) {
     if (!std::isfinite(wert) || wert == 0) return wert;
     const Dezimalzahl z = zerlegen(wert);
-    std::string text = (z.negativ ? "-0." : "0.") + z.ziffern + "e" + std::to_string(z.exponent);
+    // "-d.dddde±xxx"
+    char text[Stellen + 16];
+    char* p = text;
+    if (z.negativ) *p++ = '-';
+    *p++ = z.ziffern[0];
+    *p++ = '.';
+    for (int k = 2; k <= z.anzahl; ++k)
+        *p++ = z.ziffer(k);
+    *p++ = 'e';
+    p = std::to_chars(p, text + sizeof text, z.exponent - 1).ptr;
     double ergebnis = 0;
-    std::from_chars(text.data(), text.data() + text.size(), ergebnis);
+    // Beyond the range of a double (a value just below the largest one
+    // rounds up past it) the value stays as it is.
+    if (std::from_chars(text, p, ergebnis).ec != std::errc()) return wert;
     return ergebnis;
 }
 
 std::optional<QString> Zahlbild::schreiben(double wert, const QLocale& locale) const {
     if (!std::isfinite(wert)) return std::nullopt;
-    const Dezimalzahl z = zerlegen(wert);
+    Dezimalzahl z = zerlegen(wert);
 
-    // Integer and fraction digits of the exact decimal value.
-    std::string ganz, bruch;
-    if (z.exponent > 0) {
-        const auto n = std::size_t(z.exponent);
-        ganz = z.ziffern.substr(0, std::min(n, z.ziffern.size()));
-        ganz.append(n > z.ziffern.size() ? n - z.ziffern.size() : 0, '0');
-        if (n < z.ziffern.size()) bruch = z.ziffern.substr(n);
-    } else {
-        bruch = std::string(std::size_t(-z.exponent), '0') + z.ziffern;
+    // Rounded to maxNachkomma decimals, halves away from zero.
+    const int behalten = z.exponent + maxNachkomma;
+    if (z.anzahl > behalten) {
+        const bool auf = behalten >= 0 && z.ziffern[behalten] >= '5';
+        z.anzahl = std::max(behalten, 0);
+        if (auf) z.aufrunden();
+        z.nullenAbschneiden();
     }
 
-    if (bruch.size() > std::size_t(maxNachkomma)) {
-        const bool aufrunden = bruch[std::size_t(maxNachkomma)] >= '5';
-        bruch.resize(std::size_t(maxNachkomma));
-        if (aufrunden && erhoehen(bruch) && erhoehen(ganz)) ganz.insert(ganz.begin(), '1');
-    }
-    while (bruch.size() > std::size_t(minNachkomma) && bruch.back() == '0')
-        bruch.pop_back();
-    bruch.append(std::size_t(minNachkomma) - std::min(bruch.size(), std::size_t(minNachkomma)),
-                 '0');
-    if (ganz.empty()) ganz = "0";
-
-    const bool null = ganz.find_first_not_of('0') == std::string::npos &&
-                      bruch.find_first_not_of('0') == std::string::npos;
+    const int ganz = std::max(z.exponent, 0);
+    const int bruch = std::clamp(z.anzahl - z.exponent, minNachkomma, std::max(maxNachkomma, 0));
 
     QString text;
-    text.reserve(int(ganz.size() + bruch.size()) + 8);
-    if (z.negativ && !null) text += locale.negativeSign();
+    text.reserve(ganz + ganz / 3 + bruch + 4);
+    if (z.negativ && z.anzahl > 0) text += locale.negativeSign();
     const QString gruppe = locale.groupSeparator();
-    for (std::size_t i = 0; i < ganz.size(); ++i) {
-        if (gruppiert && i > 0 && (ganz.size() - i) % 3 == 0) text += gruppe;
-        text += QLatin1Char(ganz[i]);
+    if (ganz == 0) text += QLatin1Char('0');
+    for (int i = 0; i < ganz; ++i) {
+        if (gruppiert && i > 0 && (ganz - i) % 3 == 0) text += gruppe;
+        text += QLatin1Char(z.ziffer(i + 1));
     }
-    if (!bruch.empty() || mitTrennzeichen) text += locale.decimalPoint();
-    text += QLatin1String(bruch.data(), qsizetype(bruch.size()));
+    if (bruch > 0 || mitTrennzeichen) text += locale.decimalPoint();
+    for (int j = 1; j <= bruch; ++j)
+        text += QLatin1Char(z.ziffer(z.exponent + j));
     return text;
 }
 

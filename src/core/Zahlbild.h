@@ -11,9 +11,9 @@ namespace zirvanto {
 // where the system has only the C locale.
 QLocale anzeigeLocale();
 
-// A value rounded to 15 significant digits, halves away from zero. Taken
-// from the shortest decimal text that reads back as the same double, so
-// binary noise never decides a digit: 0.1 + 0.2 gives 0.3, 2.675 stays 2.675.
+// A value rounded once to 15 significant digits, halves away from zero; its
+// exact binary value decides. Binary noise lies beyond the fifteenth digit,
+// so it never shows: 0.1 + 0.2 gives 0.3, 2.675 stays 2.675.
 double rundeAuf15Stellen(double wert);
 
 // Writes a value as a number picture: the integer part grouped (when asked),

@@ -3,11 +3,13 @@
 #include "data/Zahlentext.h"
 
 #include <QDir>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace zirvanto {
 
@@ -74,30 +76,42 @@ std::optional<int> ganzzahl(double wert, int von, int bis) {
     return int(gerundet);
 }
 
-bool gleicherCode(const Waehrung& w, const QString& codeGross) {
-    return w.ISO.toUpper() == codeGross;
-}
+// The entries of every code, upper-cased, in table order: "Main" and
+// "Active" lines look their code up once instead of walking the table.
+class Codeverzeichnis {
+public:
+    explicit Codeverzeichnis(const Waehrungstabelle& tabelle) {
+        for (std::size_t k = 0; k < tabelle.size(); ++k)
+            eintraege_[tabelle[k].ISO.toUpper()].push_back(k);
+    }
+    const std::vector<std::size_t>& operator[](const QString& codeGross) const {
+        static const std::vector<std::size_t> keine;
+        const auto it = eintraege_.constFind(codeGross);
+        return it == eintraege_.cend() ? keine : *it;
+    }
 
-void hauptwaehrungLesen(Waehrungstabelle& tabelle, const QString& wert) {
-    const QString code = wert.toUpper();
-    const std::size_t n = std::min<std::size_t>(tabelle.size(), INT16_MAX + 1u);
-    for (std::size_t k = 0; k < n; ++k)
-        if (gleicherCode(tabelle[k], code)) tabelle.HauptwaehrungIndex = int16_t(k);
+private:
+    QHash<QString, std::vector<std::size_t>> eintraege_;
+};
+
+// With several entries of the code the last one wins.
+void hauptwaehrungLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes,
+                        const QString& wert) {
+    for (std::size_t k : codes[wert.toUpper()])
+        if (k <= std::size_t(INT16_MAX)) tabelle.HauptwaehrungIndex = int16_t(k);
 }
 
 // "Code;Row": every entry with that code is shown in that row.
-void aktivLesen(Waehrungstabelle& tabelle, const QString& wert) {
+void aktivLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes, const QString& wert) {
     const QString text = wert.toUpper();
     const qsizetype semikolon = text.indexOf(u';');
     if (semikolon < 0) return;
     const auto platz =
         ganzzahl(zahlLesen(QStringView(text).sliced(semikolon + 1)), 1, SeitenZeilen);
     if (!platz) return;
-    const QString code = ohneRaender(QStringView(text).first(semikolon)).toString();
-    for (Waehrung& w : tabelle) {
-        if (!gleicherCode(w, code)) continue;
-        w.Aktiv = true;
-        w.Platz = int16_t(*platz);
+    for (std::size_t k : codes[ohneRaender(QStringView(text).first(semikolon)).toString()]) {
+        tabelle[k].Aktiv = true;
+        tabelle[k].Platz = int16_t(*platz);
     }
 }
 
@@ -154,6 +168,7 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
     Einstellungen& e = globals.einstellungen;
     Waehrungstabelle& tabelle = globals.Waehrungen;
     std::optional<QString> lastUpdate;
+    const Codeverzeichnis codes(tabelle);
 
     for (const QString& zeile : zeilen) {
         const QStringView z = ohneRaender(zeile);
@@ -163,9 +178,9 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
         const QString wert = ohneRaender(z.sliced(gleich + 1)).toString();
 
         if (schluessel == u"MAIN") {
-            hauptwaehrungLesen(tabelle, wert);
+            hauptwaehrungLesen(tabelle, codes, wert);
         } else if (schluessel == u"ACTIVE") {
-            aktivLesen(tabelle, wert);
+            aktivLesen(tabelle, codes, wert);
         } else if (schluessel == u"CURRENCYURL") {
             e.CurrencyURL = wert;
         } else if (schluessel == u"WERBEURL") {
@@ -198,10 +213,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
 
 Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& globals,
                                       const QLocale& locale) {
-    const auto zeilen = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
-    if (!zeilen) return {};
+    const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
+    if (!lesung.gefunden || !lesung.fehler.isEmpty()) return {lesung.gefunden, lesung.fehler, {}};
     globals.einstellungen.FreshInstalled = false;
-    return {true, einstellungenAnwenden(*zeilen, globals, locale)};
+    return {true, {}, einstellungenAnwenden(lesung.zeilen, globals, locale)};
 }
 
 QStringList einstellungszeilen(const Globals& globals, const QLocale& locale) {

@@ -18,13 +18,14 @@ inline const QString Einstellungsdateiname = QStringLiteral("zirvanto.ini");
 
 struct Einstellungslesung {
     bool gefunden = false; // false: no settings file, the first start
+    QString fehler;        // why an existing file could not be read
     // The caption for the label lastUpdate, when an "Update" line was read.
     std::optional<QString> lastUpdate;
 };
 
 // Reads the settings file into `globals` (settings, main currency and the
 // side-panel rows of the table, which must already hold the rate file's
-// entries). Without a file nothing changes.
+// entries). Without a file, or when it cannot be read, nothing changes.
 Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& globals,
                                       const QLocale& locale);
 

@@ -36,14 +36,13 @@ QString kursdatensatz(const Waehrung& waehrung) {
     return zeile;
 }
 
-bool kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle) {
-    const auto zeilen = textdateiLesen(QDir(programmordner).filePath(Kursdateiname));
-    if (!zeilen) return false;
-    for (const QString& zeile : *zeilen) {
+Dateistand kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle) {
+    const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Kursdateiname));
+    for (const QString& zeile : lesung.zeilen) {
         const QStringView satz = ohneRaender(zeile);
         if (!satz.isEmpty()) tabelle.anhaengen(kursdatensatzLesen(satz));
     }
-    return true;
+    return lesung;
 }
 
 Speicherergebnis kurseSpeichern(const QString& programmordner, const Waehrungstabelle& tabelle) {

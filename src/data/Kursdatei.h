@@ -22,9 +22,9 @@ Waehrung kursdatensatzLesen(QStringView zeile);
 QString kursdatensatz(const Waehrung& waehrung);
 
 // Appends the rate file's entries to the table, in file order; empty lines
-// are skipped. Returns false, and leaves the table as it was, when there is
-// no rate file.
-bool kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle);
+// are skipped. When there is no rate file, or it cannot be read, the table
+// stays as it was.
+Dateistand kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle);
 
 // Writes entries 1..N (never the Euro) to the rate file.
 Speicherergebnis kurseSpeichern(const QString& programmordner, const Waehrungstabelle& tabelle);

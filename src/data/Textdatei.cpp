@@ -1,9 +1,13 @@
 #include "data/Textdatei.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace zirvanto {
 
@@ -58,10 +62,45 @@ QByteArray textdateiBytes(const QStringList& zeilen) {
     return bytes;
 }
 
-std::optional<QStringList> textdateiLesen(const QString& pfad) {
+Textlesung textdateiLesen(const QString& pfad) {
+    Textlesung lesung;
+    const QFileInfo info(pfad);
+    lesung.gefunden = info.exists() || info.isSymLink();
+    if (!lesung.gefunden) return lesung;
+    if (info.isDir()) {
+        lesung.fehler = QStringLiteral("Unter diesem Namen liegt ein Ordner.");
+        return lesung;
+    }
+    if (!info.isFile()) {
+        lesung.fehler = info.exists()
+                            ? QStringLiteral("Unter diesem Namen liegt keine gewöhnliche Datei.")
+                            : QStringLiteral("Die Verknüpfung zeigt auf keine Datei.");
+        return lesung;
+    }
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
-    return textzeilen(datei.readAll());
+    if (!datei.open(QIODevice::ReadOnly)) {
+        lesung.fehler = datei.errorString();
+        return lesung;
+    }
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        lesung.fehler = datei.errorString();
+        return lesung;
+    }
+    lesung.zeilen = textzeilen(bytes);
+    return lesung;
+}
+
+void liegengebliebeneKopienEntfernen(const QString& ordner, const QString& dateiname) {
+    const QString anfang = dateiname + u'.';
+    const auto kopie = [&](const QString& name) {
+        if (name.size() != anfang.size() + 6 || !name.startsWith(anfang)) return false;
+        return std::all_of(name.cbegin() + anfang.size(), name.cend(),
+                           [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); });
+    };
+    QDir dir(ordner);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (kopie(name)) dir.remove(name);
 }
 
 Speicherergebnis textdateiSpeichern(const QString& pfad, const QStringList& zeilen) {

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <optional>
-
 namespace zirvanto {
 
 // The outcome of a save. On failure the former file is left as it was and
@@ -29,8 +27,24 @@ QStringList textzeilen(QByteArrayView bytes);
 // UTF-8 with a byte-order mark, so that nothing is lost.
 QByteArray textdateiBytes(const QStringList& zeilen);
 
-// Reads a text file; nothing when it does not exist or cannot be read.
-std::optional<QStringList> textdateiLesen(const QString& pfad);
+// Whether a data file was there, and why it could not be read when it was.
+struct Dateistand {
+    bool gefunden = false; // something exists under the file's name
+    QString fehler;        // why it could not be read; empty when it was
+};
+
+struct Textlesung : Dateistand {
+    QStringList zeilen;
+};
+
+// Reads a text file. Only a regular file is opened: a folder, a named pipe
+// (which would wait for a writer) or a device counts as unreadable.
+Textlesung textdateiLesen(const QString& pfad);
+
+// Removes what saves that never finished left in `ordner`: files named
+// `dateiname`, "." and six letters or digits (the temporary copies of
+// textdateiSpeichern). Nothing else is touched.
+void liegengebliebeneKopienEntfernen(const QString& ordner, const QString& dateiname);
 
 // Writes a text file atomically: a failed save leaves the former file whole.
 Speicherergebnis textdateiSpeichern(const QString& pfad, const QStringList& zeilen);

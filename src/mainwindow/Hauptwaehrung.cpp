@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace zirvanto {
 
 namespace {
@@ -24,6 +26,12 @@ Hauptwaehrung::Hauptwaehrung(const Waehrungstabelle& tabelle, const QString& tit
     for (std::size_t i = 1; i < tabelle.size(); ++i)
         Waehrungen->addItem(tabelle[i].ISO + Trenner + tabelle[i].Name);
     connect(Waehrungen, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    // The current main currency is chosen (the first line while it is the
+    // Euro), so Enter alone keeps it and the arrows move on from it.
+    if (Waehrungen->count() > 0) {
+        const int zeile = tabelle.HauptwaehrungIndex >= 1 ? tabelle.HauptwaehrungIndex - 1 : 0;
+        Waehrungen->setCurrentRow(std::min(zeile, Waehrungen->count() - 1));
+    }
 
     OK = new QPushButton(QStringLiteral("&Ok"), this);
     OK->setObjectName(QStringLiteral("OK"));

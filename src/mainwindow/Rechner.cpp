@@ -45,6 +45,34 @@ Wertanzeige* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen,
     return feld;
 }
 
+// The widest texts a value box can hold: 23 characters of digits (each
+// digit tried, as fonts may differ in their widths), separators and a sign,
+// and the error texts.
+QStringList laengsteWerte(const QLocale& locale) {
+    QStringList texte{QStringLiteral("Division durch Null."),
+                      QStringLiteral("Unzulässiger Funktionsaufruf."), QStringLiteral("Überlauf")};
+    for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
+        const QString drei(3, QLatin1Char(ziffer));
+        const QString g = locale.groupSeparator();
+        texte << locale.negativeSign() + drei + g + drei + g + drei + g + drei + g + drei +
+                     locale.decimalPoint() + QString(2, QLatin1Char(ziffer));
+    }
+    return texte;
+}
+
+// Gives the value boxes the font in which their longest text fits: the
+// window's small font alone leaves too little room for it.
+void wertschriftSetzen(const std::vector<QLabel*>& felder, const QLocale& locale) {
+    const QStringList texte = laengsteWerte(locale);
+    for (QLabel* feld : felder) {
+        const QRect innen = feld->contentsRect();
+        // A framed label keeps half an "x" free beside its text; the other
+        // half is room for rounding.
+        const qreal rand = 2 * feld->margin() + QFontMetricsF(feld->font()).horizontalAdvance(u'x');
+        feld->setFont(passendeSchrift(feld->font(), texte, innen.width() - rand, innen.height()));
+    }
+}
+
 QLabel* bild(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname,
              const QString& datei = {}) {
     auto* label = anlegen<QLabel>(eltern, name, rahmen, zugangsname);
@@ -70,8 +98,8 @@ Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner,
 }
 
 void Rechner::oberflaecheAufbauen() {
-    // One small font for the whole window: every caption fits its control
-    // and a display holds its longest value (22 characters and a blank).
+    // One small font for the whole window, so every caption fits its
+    // control; the value boxes and the rate label fit theirs to their texts.
     QFont schrift = font();
     schrift.setPointSizeF(8);
     setFont(schrift);
@@ -137,6 +165,11 @@ void Rechner::oberflaecheAufbauen() {
 
     for (int zeile = 1; zeile <= Seitenzeilen; ++zeile)
         seitenzeileAnlegen(zeile);
+    std::vector<QLabel*> wertfelder{DispEuro, DispSchilling};
+    for (std::size_t k = 1; k < zeilen_.size(); ++k)
+        wertfelder.push_back(zeilen_[k].SideBox);
+    wertschriftSetzen(wertfelder, werk_.locale());
+
     Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
                                   QStringLiteral("Wechselkurse aktualisieren"));
     Update->setText(QStringLiteral("Update!"));

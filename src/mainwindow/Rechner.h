@@ -98,7 +98,9 @@ private:
     // Shows a picture file of the program folder; a missing or unreadable
     // file leaves the picture as it was.
     bool bildLaden(QLabel* ziel, const QString& name) const;
+    void dateifehlerMelden(const QString& satz, const QString& datei, const QString& fehler);
     void speicherfehlerMelden(const QString& datei, const QString& fehler);
+    void lesefehlerMelden(const QString& datei, const QString& fehler);
 
     Globals& globals_;
     Plattform& plattform_;

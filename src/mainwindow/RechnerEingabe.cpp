@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -24,6 +25,17 @@ constexpr uint32_t Blau = 0xFF0000; // 0x00BBGGRR
 constexpr uint32_t Weiss = 0xFFFFFF;
 constexpr uint32_t Hellgrau = 0xC0C0C0;
 constexpr uint32_t Schwarz = 0x000000;
+
+// The key tables take a character by its code in the Windows character set:
+// "„" is 132, the code of M+. Characters outside it, and the control
+// characters 128..159 that nobody types, become 0: they mean nothing to the
+// calculator but are swallowed all the same, so no control receives them.
+int16_t windowsZeichencode(QChar zeichen) {
+    if (zeichen.unicode() >= 0x80 && zeichen.unicode() <= 0x9F) return 0;
+    QStringEncoder windows("windows-1252", QStringEncoder::Flag::Stateless);
+    const QByteArray code = windows.encode(QStringView(&zeichen, 1));
+    return !windows.hasError() && code.size() == 1 ? int16_t(uchar(code[0])) : int16_t(0);
+}
 
 // The calculator's code for a typed key, or nothing for keys that are not
 // characters (Tab, arrows, shortcuts), which keep their usual meaning.
@@ -41,10 +53,7 @@ std::optional<int16_t> tastencode(const QKeyEvent& taste) {
         return std::nullopt;
     const QString text = taste.text();
     if (text.isEmpty()) return std::nullopt;
-    const char16_t zeichen = text.front().unicode();
-    // Characters beyond Latin-1 mean nothing to the calculator but are
-    // swallowed all the same, so no control ever receives a typed character.
-    return zeichen <= 0xFF ? int16_t(zeichen) : int16_t(0);
+    return windowsZeichencode(text.front());
 }
 
 void farbenSetzen(QLabel* label, uint32_t hintergrund, uint32_t text) {
@@ -77,6 +86,12 @@ bool Rechner::eventFilter(QObject* objekt, QEvent* ereignis) {
         auto code = kurztastencode(taste);
         if (!code) code = tastencode(taste);
         if (!code) break;
+        // The switch key does what its button does; the engine alone would
+        // see a switch that never happened.
+        if (*code == Taste::WaehrungGewechselt) {
+            Euro_Click();
+            return true;
+        }
         int16_t KeyAscii = *code;
         Form_KeyPress(KeyAscii);
         return true;
@@ -156,7 +171,11 @@ void Rechner::Kurs_Click() {
     const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung();
     const QString kurs =
         Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(QStringLiteral("Überlauf"));
-    Kurs->setText(QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO));
+    const QString text = QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO);
+    Kurs->setText(text);
+    // The label has no room to grow: a long rate gets a smaller font.
+    Kurs->setFont(passendeSchrift(font(), {text}, Kurs->contentsRect().width(),
+                                  Kurs->contentsRect().height()));
 }
 
 void Rechner::Kurstabelle_Click() {

@@ -29,7 +29,12 @@ void Rechner::Form_Load() {
     werk_.Nachkommastelle = 0;
     werk_.Eingabewaehrung = HauptwaehrungEingabe;
 
-    kurseLesen(programmordner_, globals_.Waehrungen);
+    // Temporary copies that a save cut short (power loss, kill) left behind.
+    for (const QString& datei : {Kursdateiname, Einstellungsdateiname})
+        liegengebliebeneKopienEntfernen(programmordner_, datei);
+
+    const Dateistand kurse = kurseLesen(programmordner_, globals_.Waehrungen);
+    if (!kurse.fehler.isEmpty()) lesefehlerMelden(Kursdateiname, kurse.fehler);
 
     // Starts with the mark set, so the one toggle hides the rate table.
     Kurstabelle->setChecked(true);
@@ -38,7 +43,11 @@ void Rechner::Form_Load() {
     Einstellungen& e = globals_.einstellungen;
     const Einstellungslesung gelesen =
         einstellungenLesen(programmordner_, globals_, werk_.locale());
-    if (!gelesen.gefunden) {
+    // Only a missing file means a first start. One that cannot be read is
+    // reported and left alone until the user changes a setting.
+    if (!gelesen.fehler.isEmpty()) {
+        lesefehlerMelden(Einstellungsdateiname, gelesen.fehler);
+    } else if (!gelesen.gefunden) {
         const bool automatisch = plattform_.frage(
             this,
             QStringLiteral("Wollen Sie die Wechselkurse bei jedem Programmstart automatisch "
@@ -66,8 +75,8 @@ void Rechner::Form_Load() {
     Equals->setFocus();
 }
 
-std::optional<QString> Rechner::programmdatei(const QString& name) const {
-    const QString n = name.trimmed();
+std::optional<QString> Rechner::programmdatei(const QString& n) const {
+    // Taken as stored: "at.bmp " with a blank names another file than at.bmp.
     if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String("..") ||
         n.contains(QLatin1Char('/')) || n.contains(QLatin1Char('\\')) ||
         n.contains(QLatin1Char(':')))
@@ -86,11 +95,20 @@ bool Rechner::bildLaden(QLabel* ziel, const QString& name) const {
     return true;
 }
 
-void Rechner::speicherfehlerMelden(const QString& datei, const QString& fehler) {
-    QString text = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.")
-                       .arg(QDir::toNativeSeparators(QDir(programmordner_).filePath(datei)));
+void Rechner::dateifehlerMelden(const QString& satz, const QString& datei, const QString& fehler) {
+    QString text = satz.arg(QDir::toNativeSeparators(QDir(programmordner_).filePath(datei)));
     if (!fehler.isEmpty()) text += QStringLiteral("\n\n") + fehler;
     plattform_.meldung(this, text);
+}
+
+void Rechner::speicherfehlerMelden(const QString& datei, const QString& fehler) {
+    dateifehlerMelden(QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden."), datei,
+                      fehler);
+}
+
+void Rechner::lesefehlerMelden(const QString& datei, const QString& fehler) {
+    dateifehlerMelden(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden."), datei,
+                      fehler);
 }
 
 bool Rechner::KurseSpeichern() {

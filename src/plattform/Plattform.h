@@ -16,7 +16,7 @@ public:
 
     // A message box with an OK button; an empty title means "Zirvanto".
     virtual void meldung(QWidget* eltern, const QString& text, const QString& titel = {}) = 0;
-    // A question with the buttons "Ja" and "Nein"; true for "Ja".
+    // A question with the buttons "Ja" and "Nein" and no icon; true for "Ja".
     virtual bool frage(QWidget* eltern, const QString& text, const QString& titel = {}) = 0;
     virtual void piep() = 0;
     // Hands an http or https address to the web browser; others are refused.

@@ -21,7 +21,7 @@ void QtPlattform::meldung(QWidget* eltern, const QString& text, const QString& t
 }
 
 bool QtPlattform::frage(QWidget* eltern, const QString& text, const QString& titel) {
-    QMessageBox box(QMessageBox::Question, titelOderStandard(titel), text,
+    QMessageBox box(QMessageBox::NoIcon, titelOderStandard(titel), text,
                     QMessageBox::Yes | QMessageBox::No, eltern);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));

@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         Bildfall{0.000000000000001, Eingabeformat, "0,000000000000001"},
         Bildfall{0.0000000000000004, Eingabeformat, "0,"},
         Bildfall{1234567890123456.0, Eingabeformat, "1.234.567.890.123.460,"},
+        // One rounding of the exact value: 8,938758602646744… keeps its 4.
+        Bildfall{123 / 13.7603, Eingabeformat, "8,93875860264674"},
         // Rate picture: four decimals, no grouping.
         Bildfall{13.7603, Kursformat, "13,7603"}, Bildfall{1, Kursformat, "1,0000"},
         Bildfall{1936.27, Kursformat, "1936,2700"}, Bildfall{0.00005, Kursformat, "0,0001"}),
@@ -80,6 +82,9 @@ TEST(Zahlbild, RundetAufFuenfzehnStellenHalbeVonNullWeg) {
     EXPECT_EQ(rundeAuf15Stellen(100000000000000.5), 100000000000001.0);
     EXPECT_EQ(rundeAuf15Stellen(-100000000000000.5), -100000000000001.0);
     EXPECT_EQ(rundeAuf15Stellen(2.9999999999999996), 3.0);
+    // An exact half below the decimal point: 2^-22 = 2.384185791015625e-7.
+    EXPECT_EQ(rundeAuf15Stellen(0x1p-22), 2.38418579101563e-7);
+    EXPECT_EQ(rundeAuf15Stellen(123 / 13.7603), 8.93875860264674);
     EXPECT_EQ(rundeAuf15Stellen(0), 0);
     EXPECT_EQ(rundeAuf15Stellen(1e300), 1e300);
     EXPECT_EQ(rundeAuf15Stellen(5e-324), 5e-324);

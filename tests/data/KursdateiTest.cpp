@@ -50,7 +50,7 @@ using KursdateiOrdner = Programmordner;
 TEST_F(KursdateiOrdner, OhneDateiBleibtDieTabelle) {
     Waehrungstabelle tabelle;
     tabelle.anhaengen({"ATS", "Schilling", 13.7603, false, 0, "", false});
-    EXPECT_FALSE(kurseLesen(ordner.path(), tabelle));
+    EXPECT_FALSE(kurseLesen(ordner.path(), tabelle).gefunden);
     EXPECT_EQ(tabelle.size(), 2u);
 }
 
@@ -64,7 +64,7 @@ TEST_F(KursdateiOrdner, LiestAlleSaetzeInDateiReihenfolge) {
                               "DEM:Deutsche Mark:1.95583\r\n"
                               "PLN:Z\xB3oty: 4.2883:pl.bmp: 0");
     Waehrungstabelle tabelle;
-    ASSERT_TRUE(kurseLesen(ordner.path(), tabelle));
+    ASSERT_TRUE(kurseLesen(ordner.path(), tabelle).fehler.isEmpty());
     QStringList gelesen;
     for (const Waehrung& w : tabelle)
         gelesen << felder(w);
@@ -85,7 +85,7 @@ TEST_F(KursdateiOrdner, RundreiseGibtDieselbenBytes) {
     for (const QByteArray& datei : dateien) {
         schreiben("currency.ini", datei);
         Waehrungstabelle tabelle;
-        ASSERT_TRUE(kurseLesen(ordner.path(), tabelle));
+        ASSERT_TRUE(kurseLesen(ordner.path(), tabelle).fehler.isEmpty());
         ASSERT_TRUE(kurseSpeichern(ordner.path(), tabelle)); // never the Euro
         EXPECT_EQ(lesen("currency.ini").toStdString(), datei.toStdString());
     }

@@ -1,5 +1,7 @@
 #include "data/Textdatei.h"
 
+#include "Dateihilfe.h"
+
 #include <gtest/gtest.h>
 
 using namespace zirvanto;
@@ -48,3 +50,24 @@ TEST(Textdatei, OhneRaender) {
 }
 
 } // namespace
+
+namespace zirvanto {
+namespace {
+
+using TextdateiOrdner = Programmordner;
+
+TEST_F(TextdateiOrdner, EntferntNurLiegengebliebeneKopien) {
+    const QStringList bleibt{"zirvanto.ini", "zirvanto.ini.Ab12C", "zirvanto.ini.Ab-2Cd",
+                             "Zirvanto.ini.Ab12Cd", "zirvanto.iniXAb12Cd"};
+    for (const QString& name : bleibt + QStringList{"zirvanto.ini.Ab12Cd", "currency.ini.XYZ123"})
+        schreiben(name, "x");
+    for (const char* datei : {"zirvanto.ini", "currency.ini"})
+        liegengebliebeneKopienEntfernen(ordner.path(), datei);
+    QStringList uebrig = QDir(ordner.path()).entryList(QDir::Files);
+    uebrig.sort();
+    EXPECT_EQ(uebrig, (QStringList{"Zirvanto.ini.Ab12Cd", "zirvanto.ini", "zirvanto.ini.Ab-2Cd",
+                                   "zirvanto.ini.Ab12C", "zirvanto.iniXAb12Cd"}));
+}
+
+} // namespace
+} // namespace zirvanto

@@ -77,7 +77,12 @@ protected:
     }
     QAction* aktion(const char* name) { return rechner->findChild<QAction*>(QLatin1String(name)); }
     void klicken(const char* knopf) { QTest::mouseClick(kind<QPushButton>(knopf), Qt::LeftButton); }
-    void tippen(const QString& zeichen) { QTest::keyClicks(QApplication::focusWidget(), zeichen); }
+    // Types characters as text (QTest's own typing knows only ASCII).
+    void tippen(const QString& zeichen) {
+        for (QChar c : zeichen)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
+    }
     void taste(Qt::Key k, Qt::KeyboardModifiers mod = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), k, mod);
     }

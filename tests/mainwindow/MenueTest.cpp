@@ -189,10 +189,29 @@ TEST_F(MenueTest, DoppelklickBestaetigtAbbrechenAendertNichts) {
 TEST_F(MenueTest, OkOhneAuswahlBehaeltDieWaehrungUndLoeschtDenRechner) {
     tippen(QStringLiteral("8"));
     QFile::remove(pfad("zirvanto.ini"));
-    hauptwaehrungWaehlen([](QDialog& d, QListWidget&) { QTest::keyClick(&d, Qt::Key_Return); });
+    hauptwaehrungWaehlen([](QDialog& d, QListWidget& liste) {
+        liste.clearSelection();
+        QTest::keyClick(&d, Qt::Key_Return);
+    });
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 1);
     EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
     EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = ATS\r\n"));
+}
+
+TEST_F(MenueTest, DialogOeffnetMitDerHauptwaehrungGewaehlt) {
+    schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.1:: 0\r\n"
+                              "CHF:Franken: .9372:: 0\r\n");
+    // main currency before, keys, main currency after
+    for (auto [haupt, runter, danach] :
+         {std::tuple{"USD", false, 2}, {"USD", true, 3}, {"EUR", false, 1}}) {
+        schreiben("zirvanto.ini", QByteArray("Main = ") + haupt + "\r\n");
+        oeffnen();
+        hauptwaehrungWaehlen([&](QDialog&, QListWidget& liste) {
+            if (runter) QTest::keyClick(&liste, Qt::Key_Down);
+            QTest::keyClick(&liste, Qt::Key_Return);
+        });
+        EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, danach) << haupt << runter;
+    }
 }
 
 TEST_F(MenueTest, BeiDoppeltemCodeGewinntDerLetzte) {

@@ -48,10 +48,20 @@ TEST_F(RechnerTest, TastaturTreibtDenRechner) {
     };
     oeffnen();
     for (const Fall& f : {
-             Fall{"2+3*4=", Qt::Key_unknown, "20,00 "}, Fall{"2+3*4", Qt::Key_Return, "20,00 "},
-             Fall{"10/4", Qt::Key_Enter, "2,50 "}, Fall{"1,5+1.5%", Qt::Key_unknown, "0,02 "},
-             Fall{"123", Qt::Key_Backspace, "12, "}, Fall{"5+5", Qt::Key_Escape, "0,00 "},
+             Fall{"2+3*4=", Qt::Key_unknown, "20,00 "},
+             Fall{"2+3*4", Qt::Key_Return, "20,00 "},
+             Fall{"10/4", Qt::Key_Enter, "2,50 "},
+             Fall{"1,5+1.5%", Qt::Key_unknown, "0,02 "},
+             Fall{"123", Qt::Key_Backspace, "12, "},
+             Fall{"5+5", Qt::Key_Escape, "0,00 "},
              Fall{"7 a", Qt::Key_unknown, "7, "}, // swallowed; the blank does not press Equals
+             // Windows character codes 130..137: MR, MS, M+, CE, C, root, 1/x, sign
+             Fall{"5=„†‚", Qt::Key_unknown, "5,00 "},
+             Fall{"7=ƒ†‚", Qt::Key_unknown, "7,00 "},
+             Fall{"12…", Qt::Key_unknown, "0,00 "},
+             Fall{"9‡", Qt::Key_unknown, "3,00 "},
+             Fall{"4ˆ", Qt::Key_unknown, "0,25 "},
+             Fall{"5=‰", Qt::Key_unknown, "-5,00 "},
          }) {
         taste(Qt::Key_Escape);
         tippen(QString::fromUtf8(f.zeichen));
@@ -145,6 +155,31 @@ TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
     EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
     EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
     EXPECT_EQ(farben("isSchilling"), aktiv);
+
+    // "Š", code 138, is the switch key.
+    taste(Qt::Key_Escape);
+    tippen(QStringLiteral("Š12Š"));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("165,12 "));
+}
+
+TEST_F(RechnerTest, LaengsteTexteStehenGanzInIhrenFeldern) {
+    schreiben("currency.ini", "USD:US-Dollar: 1.1415:: 0\r\nIDR:Rupiah: 1E15:: 0\r\n");
+    // The whole text within the label, beside the half "x" a frame keeps free.
+    const auto ganz = [&](const char* name, const char* erwartet) {
+        auto* l = kind<QLabel>(name);
+        EXPECT_EQ(l->text(), QString::fromUtf8(erwartet));
+        const QFontMetricsF m(l->font());
+        const qreal frei = l->frameWidth() > 0 ? m.horizontalAdvance(u'x') / 2 : 0;
+        EXPECT_LE(m.horizontalAdvance(l->text()) + frei, l->contentsRect().width()) << name;
+    };
+    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
+    oeffnen();
+    tippen(QStringLiteral("123456789012345‰="));
+    ganz("SideBox(1)", "-140.925.924.657.592,00");
+
+    schreiben("zirvanto.ini", "Main = IDR\r\n");
+    oeffnen();
+    ganz("Kurs", "1 EUR = 1000000000000000,0000 IDR");
 }
 
 TEST_F(RechnerTest, UngueltigeEingabewaehrungWirdGemeldet) {

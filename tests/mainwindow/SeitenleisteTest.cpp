@@ -135,13 +135,19 @@ TEST_F(SeitenleisteTest, ProgrammeigeneAuswahlLoestNichtsAus) {
     EXPECT_FALSE(QFile::exists(pfad("zirvanto.ini")));
 }
 
-TEST_F(SeitenleisteTest, FlaggenNurAlsEinfacheNamenImProgrammordner) {
+TEST_F(SeitenleisteTest, FlaggenNurAlsEinfacheNamenImProgrammordnerWieGespeichert) {
+    // Names are taken as stored: "  ch.bmp  " is not ch.bmp, "at.bmp " is
+    // a file of its own.
     schreiben("currency.ini",
-              "USD:US-Dollar: 1.1:../us.bmp: 0\r\nCHF:Franken: .95:  ch.bmp  : 0\r\n");
-    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\nActive = CHF;2\r\n");
+              "USD:US-Dollar: 1.1:../us.bmp: 0\r\nCHF:Franken: .95:  ch.bmp  : 0\r\n"
+              "ATS:Schilling: 13.7603:at.bmp : 0\r\n");
+    schreiben("zirvanto.ini",
+              "Main = EUR\r\nActive = USD;1\r\nActive = CHF;2\r\nActive = ATS;3\r\n");
+    ASSERT_TRUE(QFile::copy(quelle("at.bmp"), pfad("at.bmp ")));
     oeffnen();
     EXPECT_TRUE(flagge(1)->pixmap().isNull());
-    EXPECT_FALSE(flagge(2)->pixmap().isNull());
+    EXPECT_TRUE(flagge(2)->pixmap().isNull());
+    EXPECT_FALSE(flagge(3)->pixmap().isNull());
 }
 
 } // namespace
