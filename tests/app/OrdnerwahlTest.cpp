@@ -17,28 +17,24 @@ void schreiben(const QString& pfad, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-TEST(OrdnerwahlTest, EineDateiNebenDemProgrammMachtEsTragbar) {
-    for (const char* datei : {"currency.ini", "zirvanto.ini"}) {
+// A file beside the executable makes a portable installation; without one
+// the user's folder is used, and a rate table the user already has stays.
+TEST(OrdnerwahlTest, TragbarNebenEinerDateiSonstImDatenordnerOhneIhnZuUeberschreiben) {
+    for (const QString neben : {"currency.ini", "zirvanto.ini", "zirvanto"}) {
         QTemporaryDir w;
-        schreiben(w.filePath("bin/") + datei, "");
-        const Ordnerwahl wahl = ordnerBestimmen(w.filePath("bin"), w.filePath("heim/Zirvanto"));
-        EXPECT_EQ(wahl.programmordner, w.filePath("bin")) << datei;
-        EXPECT_TRUE(wahl.weitereBildordner.isEmpty());
-        EXPECT_FALSE(QFileInfo::exists(w.filePath("heim")));
+        schreiben(w.filePath("bin/") + neben, "");
+        schreiben(w.filePath("share/zirvanto/currency.ini"), "geliefert");
+        schreiben(w.filePath("heim/Z/currency.ini"), "eigene");
+        const Ordnerwahl wahl = ordnerBestimmen(w.filePath("bin"), w.filePath("heim/Z"));
+        const bool tragbar = neben != "zirvanto";
+        EXPECT_EQ(wahl.programmordner, w.filePath(tragbar ? "bin" : "heim/Z"))
+            << neben.toStdString();
+        EXPECT_EQ(wahl.weitereBildordner,
+                  tragbar ? QStringList() : QStringList{w.filePath("share/zirvanto")});
+        QFile kurse(w.filePath("heim/Z/currency.ini"));
+        ASSERT_TRUE(kurse.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kurse.readAll(), "eigene");
     }
-}
-
-TEST(OrdnerwahlTest, InstalliertBleibtDieKurstabelleDesBenutzersUnberuehrt) {
-    QTemporaryDir w;
-    ASSERT_TRUE(QDir().mkpath(w.filePath("bin")));
-    schreiben(w.filePath("share/zirvanto/currency.ini"), "ATS:Schilling: 13.7603:: 0\r\n");
-    schreiben(w.filePath("heim/Zirvanto/currency.ini"), "USD:Dollar: 1.1:: 1\r\n");
-    const Ordnerwahl wahl = ordnerBestimmen(w.filePath("bin"), w.filePath("heim/Zirvanto"));
-    EXPECT_EQ(wahl.programmordner, w.filePath("heim/Zirvanto"));
-    EXPECT_EQ(wahl.weitereBildordner, QStringList{w.filePath("share/zirvanto")});
-    QFile kurse(w.filePath("heim/Zirvanto/currency.ini"));
-    ASSERT_TRUE(kurse.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kurse.readAll(), "USD:Dollar: 1.1:: 1\r\n");
 }
 
 } // namespace

@@ -124,26 +124,6 @@ TEST_F(StartTest, LogoAusDemProgrammordnerErsetztDasWerbebild) {
     EXPECT_FALSE(kind<QLabel>("WerbeLogo")->pixmap().isNull());
 }
 
-// Flags fetched by an update lie in the program folder and win over the
-// shipped ones of an installed program.
-TEST_F(StartTest, BilderErstAusDemProgrammordnerDannAusDenWeiterenOrdnern) {
-    QTemporaryDir geliefert;
-    for (const char* name : {"at.bmp", "be.bmp"})
-        ASSERT_TRUE(QFile::copy(quelle(name), geliefert.filePath(QLatin1String(name))));
-    QImage geladen(31, 24, QImage::Format_RGB32);
-    geladen.fill(Qt::red);
-    ASSERT_TRUE(geladen.save(pfad("be.bmp")));
-    schreiben("currency.ini",
-              "ATS:Schilling: 13.7603:at.bmp: 0\r\nBEF:Franc: 40.3399:be.bmp: 0\r\n");
-    schreiben("zirvanto.ini", "Main = EUR\r\nActive = ATS;1\r\nActive = BEF;2\r\n");
-    rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), test::Deutsch,
-                                        QStringList{geliefert.path()});
-    const auto flagge = [this](const char* n) { return kind<QLabel>(n)->pixmap().toImage(); };
-    EXPECT_EQ(flagge("SidePicture(1)"),
-              QImage(quelle("at.bmp")).convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(flagge("SidePicture(2)").pixelColor(5, 5), QColor(Qt::red));
-}
-
 TEST_F(StartTest, WerbebildOeffnetDieWerbeseite) {
     oeffnen();
     EXPECT_EQ(kind("WerbeLogo")->toolTip(),
