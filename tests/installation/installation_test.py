@@ -11,7 +11,8 @@ with real pointer events.
 
 Usage: installation_test.py --build <build folder> --prefix <install prefix>
                             --id <application id> --cmake <cmake>
-       installation_test.py --fahren <program> <data folder>   (internal)
+       installation_test.py --fahren <program> <data folder> <frame buffer>
+                                                              (internal)
 """
 
 import argparse
@@ -19,6 +20,7 @@ import hashlib
 import os
 import shutil
 import stat
+import struct
 import subprocess
 import sys
 import tempfile
@@ -49,7 +51,17 @@ def warten(pruefen, was, sekunden=WARTEZEIT):
 # --- driving the program (runs inside its own D-Bus session) --------------
 
 
-def fahren(programm, datenordner):
+def bildpunkte(bildschirm: Path, r):
+    """The colours (R, G, B) of a rectangle of the screen, read from the
+    frame buffer Xvfb keeps in an XWD file (32 bits a pixel, blue first)."""
+    daten = bildschirm.read_bytes()
+    kopf = struct.unpack(">25I", daten[:100])
+    anfang, zeile = kopf[0] + kopf[19] * 12, kopf[12]
+    return [tuple(daten[anfang + y * zeile + x * 4 + 2 - i] for i in range(3))
+            for y in range(r.y, r.y + r.height) for x in range(r.x, r.x + r.width)]
+
+
+def fahren(programm, datenordner, bildschirm):
     import pyatspi
 
     def anwendung():
@@ -62,7 +74,7 @@ def fahren(programm, datenordner):
     def suchen(knoten, rolle, name):
         if knoten is None:
             return None
-        if knoten.getRoleName() == rolle and knoten.name == name:
+        if rolle in (None, knoten.getRoleName()) and knoten.name == name:
             if knoten.getState().contains(pyatspi.STATE_SHOWING):
                 return knoten
         for i in range(knoten.childCount):
@@ -72,7 +84,7 @@ def fahren(programm, datenordner):
         return None
 
     def element(rolle, name):
-        return warten(lambda: suchen(anwendung(), rolle, name), f"{rolle} \"{name}\"")
+        return warten(lambda: suchen(anwendung(), rolle, name), f"{rolle or ''} \"{name}\"")
 
     def klicken(knoten):
         # Near the left edge: the items of an open list reach past its popup.
@@ -101,6 +113,10 @@ def fahren(programm, datenordner):
             except Fehler:
                 pass
         warten(gewaehlt, f"\"Active = ATS;1\" in {einstellungen}", 1)
+        # The user's folder has no flags: the red of at.bmp comes from share/zirvanto.
+        flagge = element(None, "Flagge in Zeile 1").queryComponent()
+        warten(lambda: (200, 16, 46) in bildpunkte(
+            Path(bildschirm), flagge.getExtents(pyatspi.DESKTOP_COORDS)), "Flagge in Zeile 1")
         if prozess.poll() is not None:
             raise Fehler(f"Programm beendet mit {prozess.returncode}")
     finally:
@@ -131,10 +147,11 @@ def pruefen_ohne_fehler(befehl):
 
 
 def x_starten(tmp: Path):
-    """A virtual display of its own; returns the process and the DISPLAY value."""
+    """A virtual display of its own, its frame buffer in tmp/Xvfb_screen0;
+    returns the process and the DISPLAY value."""
     lesen, schreiben = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=[schreiben], cwd=tmp,
+                             "-fbdir", tmp, "-nolisten", "tcp"], pass_fds=[schreiben], cwd=tmp,
                             stderr=subprocess.DEVNULL)
     os.close(schreiben)
     with os.fdopen(lesen) as f:
@@ -151,7 +168,7 @@ def main():
     args.add_argument("--prefix")
     args.add_argument("--id")
     args.add_argument("--cmake", default="cmake")
-    args.add_argument("--fahren", nargs=2)
+    args.add_argument("--fahren", nargs=3)
     a = args.parse_args()
     if a.fahren:
         fahren(*a.fahren)
@@ -195,7 +212,8 @@ def main():
         # The accessibility bindings are a Debian package of the system's Python.
         python = "/usr/bin/python3" if Path("/usr/bin/python3").exists() else sys.executable
         subprocess.run(["dbus-run-session", "--", python, __file__, "--fahren",
-                        wurzel / "bin" / "zirvanto", datenordner], env=umgebung, check=True,
+                        wurzel / "bin" / "zirvanto", datenordner, tmp / "Xvfb_screen0"],
+                       env=umgebung, check=True,
                        timeout=5 * WARTEZEIT)
 
         kopie = datenordner / "currency.ini"
