@@ -4,7 +4,7 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
         libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-        desktop-file-utils appstream dpkg-dev
+        desktop-file-utils appstream dpkg-dev file
         xvfb dbus at-spi2-core python3-pyatspi)
 fehlend=()
 for p in "${pakete[@]}"; do
