@@ -4,7 +4,8 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
         libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-        dbus-daemon at-spi2-core python3-pyatspi xvfb)
+        desktop-file-utils appstream dpkg-dev file
+        xvfb dbus-daemon at-spi2-core python3-pyatspi)
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

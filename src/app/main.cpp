@@ -1,3 +1,4 @@
+#include "app/Ordnerwahl.h"
 #include "core/Zahlbild.h"
 #include "data/Globals.h"
 #include "mainwindow/Rechner.h"
@@ -5,16 +6,24 @@
 #include "plattform/Programmstart.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZIRVANTO_ANWENDUNGS_ID));
     zirvanto::Programmstart start;
 
-    zirvanto::Globals globals;
     zirvanto::QtPlattform plattform;
-    zirvanto::Rechner rechner(globals, plattform, QApplication::applicationDirPath(),
-                              zirvanto::anzeigeLocale());
+    const zirvanto::Ordnerwahl ordner = zirvanto::ordnerBestimmen(
+        QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!ordner.fehler.isEmpty()) plattform.meldung(nullptr, ordner.fehler);
+
+    zirvanto::Globals globals;
+    zirvanto::Rechner rechner(globals, plattform, ordner.programmordner, zirvanto::anzeigeLocale(),
+                              ordner.weitereBildordner);
     rechner.show();
     return QApplication::exec();
 }

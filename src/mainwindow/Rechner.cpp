@@ -84,9 +84,10 @@ QLabel* bild(QWidget* eltern, const char* name, QRect rahmen, const QString& zug
 } // namespace
 
 Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
-                 QWidget* parent)
+                 QStringList weitereBildordner, QWidget* parent)
     : QMainWindow(parent), globals_(globals), plattform_(plattform),
       programmordner_(std::move(programmordner)),
+      bildordner_(QStringList{programmordner_} + weitereBildordner),
       werk_(globals.Waehrungen, std::move(locale),
             {[this] { plattform_.piep(); },
              [this](const QString& t) { plattform_.meldung(this, t); }}) {

@@ -5,6 +5,7 @@
 #include "plattform/Wertanzeige.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -31,9 +32,10 @@ public:
     // Builds the window and runs the start-up: reads the rate file and the
     // settings file from the program folder (asking the first-start
     // question when there is none) and brings every display into its
-    // first state.
+    // first state. Pictures are looked up in the program folder, then in
+    // `weitereBildordner` in their order.
     Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
-            QWidget* parent = nullptr);
+            QStringList weitereBildordner = {}, QWidget* parent = nullptr);
 
     // Every key of the calculator ends here; KeyAscii is 0 on return.
     void Form_KeyPress(int16_t& KeyAscii);
@@ -92,10 +94,11 @@ private:
     void tasteGeklickt(int16_t code);
     void anzeigeUebernehmen();
 
-    // The path of a file in the program folder, or nothing when the name is
-    // not a plain file name (names may come from the server).
+    // The path of a picture file in the first picture folder that holds it,
+    // or nothing when the name is not a plain file name (names may come from
+    // the server).
     std::optional<QString> programmdatei(const QString& name) const;
-    // Shows a picture file of the program folder; a missing or unreadable
+    // Shows a picture file of the picture folders; a missing or unreadable
     // file leaves the picture as it was.
     bool bildLaden(QLabel* ziel, const QString& name) const;
     void dateifehlerMelden(const QString& satz, const QString& datei, const QString& fehler);
@@ -105,6 +108,7 @@ private:
     Globals& globals_;
     Plattform& plattform_;
     QString programmordner_;
+    QStringList bildordner_; // the program folder first
     Rechenwerk werk_;
     bool FormLaedt = true;
 

@@ -192,8 +192,10 @@ void Rechner::AufZu_Click() {
     Kurstabelle_Click();
     const QString datei =
         Kurstabelle->isChecked() ? QStringLiteral("pfeilzu.bmp") : QStringLiteral("pfeilauf.bmp");
-    const QPixmap pfeil(QDir(programmordner_).filePath(datei));
-    if (!pfeil.isNull()) AufZu->setIcon(pfeil);
+    if (const auto pfad = programmdatei(datei)) {
+        const QPixmap pfeil(*pfad);
+        if (!pfeil.isNull()) AufZu->setIcon(pfeil);
+    }
     Equals->setFocus();
 }
 

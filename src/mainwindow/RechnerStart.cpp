@@ -81,9 +81,11 @@ std::optional<QString> Rechner::programmdatei(const QString& n) const {
         n.contains(QLatin1Char('/')) || n.contains(QLatin1Char('\\')) ||
         n.contains(QLatin1Char(':')))
         return std::nullopt;
-    const QString pfad = QDir(programmordner_).filePath(n);
-    if (!QFileInfo(pfad).isFile()) return std::nullopt;
-    return pfad;
+    for (const QString& ordner : bildordner_) {
+        const QString pfad = QDir(ordner).filePath(n);
+        if (QFileInfo(pfad).isFile()) return pfad;
+    }
+    return std::nullopt;
 }
 
 bool Rechner::bildLaden(QLabel* ziel, const QString& name) const {
