@@ -80,9 +80,8 @@ bool gleicherCode(const Waehrung& w, const QString& codeGross) {
 
 void hauptwaehrungLesen(Waehrungstabelle& tabelle, const QString& wert) {
     const QString code = wert.toUpper();
-    const std::size_t n = std::min<std::size_t>(tabelle.size(), INT16_MAX + 1u);
-    for (std::size_t k = 0; k < n; ++k)
-        if (gleicherCode(tabelle[k], code)) tabelle.HauptwaehrungIndex = int16_t(k);
+    for (std::size_t k = 0; k < tabelle.size(); ++k)
+        if (gleicherCode(tabelle[k], code)) tabelle.HauptwaehrungIndex = qsizetype(k);
 }
 
 // "Code;Row": every entry with that code is shown in that row.

@@ -1,6 +1,7 @@
 #include "mainwindow/Rechner.h"
 
 #include "mainwindow/Masse.h"
+#include "mainwindow/Seitenlisten.h"
 #include "mainwindow/Tastenfeld.h"
 #include "plattform/Plattform.h"
 
@@ -130,8 +131,12 @@ void Rechner::oberflaecheAufbauen() {
                      QStringLiteral(":/bilder/werbelogo.bmp"));
     WerbeLogo->setCursor(Qt::PointingHandCursor);
 
-    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile)
+    std::array<QComboBox*, Seitenzeilen + 1> listen{};
+    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile) {
         seitenzeileAnlegen(zeile);
+        listen[std::size_t(zeile)] = zeilen_[std::size_t(zeile)].SideCombo;
+    }
+    seitenlisten_ = new Seitenlisten(listen, this);
     Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
                                   QStringLiteral("Wechselkurse aktualisieren"));
     Update->setText(QStringLiteral("Update!"));

@@ -19,6 +19,7 @@ class QPushButton;
 namespace zirvanto {
 
 class Plattform;
+class Seitenlisten;
 
 // The main window: the pocket calculator with its two displays and the
 // side currency panel. Its handlers turn keys and clicks into key codes for
@@ -119,6 +120,7 @@ private:
     QLabel* datum = nullptr;
     QLabel* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
+    Seitenlisten* seitenlisten_ = nullptr;               // what their lists offer
     std::vector<QWidget*> kurstabellenElemente_;         // shown with the rate table
     QWidget* flaeche_ = nullptr;
     QMenu* Optionen = nullptr;
