@@ -5,9 +5,8 @@
 # size the median of RUNDEN starts (5 unless set) of startzeit_rechner on
 # Qt's offscreen platform: the wall time from the start of the process until
 # the window is shown and painted, and the peak resident memory the kernel
-# reports for the process (/usr/bin/time), and the processor time the
-# process used (user and system, to 10 ms), which a loaded machine
-# disturbs less than the wall time. A straight line fitted through
+# reports for the process, and the processor time the process used (user
+# and system), which a loaded machine disturbs less than the wall time. A straight line fitted through
 # all sizes (least squares) gives the cost of one more entry.
 #
 #   bash bench/startgroesse/messen.sh [BUILDORDNER]     (default: build/default)
@@ -22,10 +21,6 @@ rechner=$build/bench/startzeit/startzeit_rechner
 
 if [[ ! -x $rechner || ! -d $build/programm ]]; then
     echo "Erst bauen: cmake --build --preset default" >&2
-    exit 1
-fi
-if [[ ! -x /usr/bin/time ]]; then
-    echo "/usr/bin/time fehlt (Debian-Paket time)." >&2
     exit 1
 fi
 export QT_QPA_PLATFORM=offscreen
@@ -85,19 +80,24 @@ median() {
         END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'
 }
 
-# One start: prints "microseconds KiB processor-microseconds".
+# One start: prints "microseconds KiB processor-microseconds". The peak
+# memory and the processor time come from the kernel's account of the
+# process (wait4), to the microsecond.
 messung() {
-    local ordner=$1 anfang ausgabe
-    anfang=$(date +%s%N)
-    if ! ausgabe=$(/usr/bin/time -f '%M %U %S' -o "$arbeit/speicher" "$rechner" "$ordner" \
-        2>"$arbeit/fehler"); then
-        echo "Fehlgeschlagen: $rechner $ordner" >&2
-        cat "$arbeit/fehler" >&2
-        return 1
-    fi
-    read -r kib user system < <(tail -n 1 "$arbeit/speicher")
-    echo "$(((${ausgabe##* } - anfang) / 1000)) $kib $(awk -v u="$user" -v s="$system" \
-        'BEGIN { printf "%d", (u + s) * 1e6 }')"
+    python3 - "$rechner" "$1" 2>"$arbeit/fehler" <<'PY'
+import os, subprocess, sys, time
+anfang = time.time_ns()
+prozess = subprocess.Popen(sys.argv[1:], stdout=subprocess.PIPE)
+ausgabe = prozess.stdout.read().split()
+_, status, verbrauch = os.wait4(prozess.pid, 0)
+if status != 0 or not ausgabe:
+    sys.exit("Fehlgeschlagen: " + " ".join(sys.argv[1:]))
+print((int(ausgabe[-1]) - anfang) // 1000, verbrauch.ru_maxrss,
+      round((verbrauch.ru_utime + verbrauch.ru_stime) * 1e6))
+PY
+    local rc=$?
+    if ((rc != 0)); then cat "$arbeit/fehler" >&2; fi
+    return $rc
 }
 
 printf 'Plattform offscreen, %d Starts je Größe, Last %s\n' "$runden" \

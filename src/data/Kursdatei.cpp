@@ -39,6 +39,7 @@ QString kursdatensatz(const Waehrung& waehrung) {
 bool kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle) {
     const auto zeilen = textdateiLesen(QDir(programmordner).filePath(Kursdateiname));
     if (!zeilen) return false;
+    tabelle.reservieren(tabelle.size() + std::size_t(zeilen->size()));
     for (const QString& zeile : *zeilen) {
         const QStringView satz = ohneRaender(zeile);
         if (!satz.isEmpty()) tabelle.anhaengen(kursdatensatzLesen(satz));

@@ -34,6 +34,8 @@ public:
     auto end() const { return eintraege_.end(); }
 
     void anhaengen(Waehrung w);
+    // Room for `anzahl` entries in all, so that appending them moves none.
+    void reservieren(std::size_t anzahl) { eintraege_.reserve(anzahl); }
 
     // The main currency, the currency of the second display. An index
     // outside the table reads as the Euro.
