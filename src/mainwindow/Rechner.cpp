@@ -177,9 +177,9 @@ void Rechner::seitenzeileAnlegen(int zeile) {
     z.SideLabel =
         anlegen<QLabel>(flaeche_, name("SideLabel").constData(), twipsRect(4200, oben, 45, 195),
                         QStringLiteral("Zeile %1").arg(nr));
-    z.SideCombo =
-        anlegen<QComboBox>(flaeche_, name("SideCombo").constData(), twipsRect(4200, oben, 855, 315),
-                           QStringLiteral("Währung in Zeile %1").arg(nr));
+    z.SideCombo = anlegen<Waehrungsliste>(flaeche_, name("SideCombo").constData(),
+                                          twipsRect(4200, oben, 855, 315),
+                                          QStringLiteral("Währung in Zeile %1").arg(nr));
     z.SidePicture = bild(flaeche_, name("SidePicture").constData(), twipsRect(5160, oben, 465, 360),
                          QStringLiteral("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),

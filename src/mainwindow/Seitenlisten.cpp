@@ -1,10 +1,15 @@
 #include "mainwindow/Seitenlisten.h"
 
-#include <QComboBox>
+#include <QListView>
 
 #include <utility>
 
 namespace zirvanto {
+
+void Waehrungsliste::showPopup() {
+    if (auto* liste = qobject_cast<QListView*>(view())) liste->setUniformItemSizes(true);
+    QComboBox::showPopup();
+}
 
 Seitenlisten::Seitenlisten(const std::array<QComboBox*, Seitenzeilen + 1>& listen, QObject* eltern)
     : QObject(eltern) {

@@ -5,15 +5,24 @@
 #include "data/Waehrungstabelle.h"
 
 #include <QAbstractListModel>
+#include <QComboBox>
 #include <QString>
 
 #include <array>
 #include <memory>
 #include <vector>
 
-class QComboBox;
-
 namespace zirvanto {
+
+// The drop-down list of a side row. Its codes all take the same room, so
+// opening it measures one of them rather than every code of the table.
+class Waehrungsliste : public QComboBox {
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+};
 
 class Zeilenliste;
 
