@@ -17,10 +17,6 @@ Seitenlisten::Seitenlisten(const std::array<QComboBox*, Seitenzeilen + 1>& liste
         QComboBox* liste = listen[std::size_t(k)];
         modelle_[std::size_t(k)] = new Zeilenliste(frei_, liste);
         liste->setModel(modelle_[std::size_t(k)]);
-        // The lists have a fixed size: measuring every code for a size hint
-        // would cost time in proportion to the table.
-        liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        liste->setMinimumContentsLength(3);
     }
 }
 
