@@ -1,5 +1,5 @@
-// Refilling the fourteen side lists of the main window: each list is cleared
-// and filled again with every currency no row shows, plus its own.
+// The fourteen side lists of the main window: refilling them with every
+// currency no row shows plus each row's own, and opening one of them.
 #include "Kurstabellen.h"
 
 #include "data/Einstellungsdatei.h"
@@ -110,7 +110,7 @@ template <typename Runde> void amFensterMessen(benchmark::State& state, Runde ru
 void WaehrungslistenFuellen(benchmark::State& state) {
     amFensterMessen(state, [](Rechner& rechner) { rechner.WaehrungslistenFuellen(); });
 }
-BENCHMARK(WaehrungslistenFuellen)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(WaehrungslistenFuellen)->Arg(50)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The refill and the repaint it causes.
 void WaehrungslistenFuellenUndZeichnen(benchmark::State& state) {
@@ -120,6 +120,17 @@ void WaehrungslistenFuellenUndZeichnen(benchmark::State& state) {
     });
 }
 BENCHMARK(WaehrungslistenFuellenUndZeichnen)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// Opening a side list, as a click on it does, and closing it again.
+void ListeAufklappen(benchmark::State& state) {
+    amFensterMessen(state, [](Rechner& rechner) {
+        auto* liste = rechner.findChild<QComboBox*>(QStringLiteral("SideCombo(1)"));
+        liste->showPopup();
+        QApplication::processEvents();
+        liste->hidePopup();
+    });
+}
+BENCHMARK(ListeAufklappen)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zirvanto

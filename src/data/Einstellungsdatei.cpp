@@ -98,7 +98,7 @@ private:
 void hauptwaehrungLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes,
                         const QString& wert) {
     for (std::size_t k : codes[wert.toUpper()])
-        if (k <= std::size_t(INT16_MAX)) tabelle.HauptwaehrungIndex = int16_t(k);
+        tabelle.HauptwaehrungIndex = qsizetype(k);
 }
 
 // "Code;Row": every entry with that code is shown in that row.

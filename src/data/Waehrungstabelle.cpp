@@ -22,14 +22,14 @@ void Waehrungstabelle::anhaengen(Waehrung w) {
 void Waehrungstabelle::entfernen(const std::vector<std::size_t>& indizes) {
     std::size_t ziel = 0;
     auto weg = indizes.begin();
-    int16_t haupt = HauptwaehrungIndex;
+    qsizetype haupt = HauptwaehrungIndex;
     for (std::size_t i = 0; i < eintraege_.size(); ++i) {
         while (weg != indizes.end() && *weg < i)
             ++weg;
         if (i != 0 && weg != indizes.end() && *weg == i) {
-            if (int(i) == HauptwaehrungIndex)
+            if (qsizetype(i) == HauptwaehrungIndex)
                 haupt = 0;
-            else if (int(i) < HauptwaehrungIndex)
+            else if (qsizetype(i) < HauptwaehrungIndex)
                 --haupt;
             continue;
         }

@@ -38,15 +38,18 @@ public:
     // pass. The main-currency index keeps pointing at its entry; it becomes
     // the Euro when that entry is removed.
     void entfernen(const std::vector<std::size_t>& indizes);
+    // Room for `anzahl` entries in all, so that appending them moves none.
+    void reservieren(std::size_t anzahl) { eintraege_.reserve(anzahl); }
 
     // The main currency, the currency of the second display. An index
     // outside the table reads as the Euro.
     const Waehrung& hauptwaehrung() const;
-    bool gueltigerIndex(int index) const { return index >= 0 && std::size_t(index) < size(); }
+    bool gueltigerIndex(qsizetype index) const { return index >= 0 && std::size_t(index) < size(); }
 
     // Index of the main currency. It lives with the table it points into,
-    // so the engine, the settings and the editors share one value.
-    int16_t HauptwaehrungIndex = 0;
+    // so the engine, the settings and the editors share one value; it
+    // reaches every entry of a table of any size.
+    qsizetype HauptwaehrungIndex = 0;
 
 private:
     std::vector<Waehrung> eintraege_;

@@ -29,8 +29,9 @@ Hauptwaehrung::Hauptwaehrung(const Waehrungstabelle& tabelle, const QString& tit
     // The current main currency is chosen (the first line while it is the
     // Euro), so Enter alone keeps it and the arrows move on from it.
     if (Waehrungen->count() > 0) {
-        const int zeile = tabelle.HauptwaehrungIndex >= 1 ? tabelle.HauptwaehrungIndex - 1 : 0;
-        Waehrungen->setCurrentRow(std::min(zeile, Waehrungen->count() - 1));
+        const qsizetype zeile =
+            tabelle.HauptwaehrungIndex >= 1 ? tabelle.HauptwaehrungIndex - 1 : 0;
+        Waehrungen->setCurrentRow(int(std::min<qsizetype>(zeile, Waehrungen->count() - 1)));
     }
 
     OK = new QPushButton(QStringLiteral("&Ok"), this);

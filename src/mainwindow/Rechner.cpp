@@ -2,6 +2,7 @@
 
 #include "mainwindow/Kurztasten.h"
 #include "mainwindow/Masse.h"
+#include "mainwindow/Seitenlisten.h"
 #include "mainwindow/Tastenfeld.h"
 #include "plattform/Plattform.h"
 
@@ -164,8 +165,12 @@ void Rechner::oberflaecheAufbauen() {
                      QStringLiteral(":/bilder/werbelogo.bmp"));
     WerbeLogo->setCursor(Qt::PointingHandCursor);
 
-    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile)
+    std::array<QComboBox*, Seitenzeilen + 1> listen{};
+    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile) {
         seitenzeileAnlegen(zeile);
+        listen[std::size_t(zeile)] = zeilen_[std::size_t(zeile)].SideCombo;
+    }
+    seitenlisten_ = new Seitenlisten(listen, this);
     std::vector<QLabel*> wertfelder{DispEuro, DispSchilling};
     for (std::size_t k = 1; k < zeilen_.size(); ++k)
         wertfelder.push_back(zeilen_[k].SideBox);
@@ -212,9 +217,9 @@ void Rechner::seitenzeileAnlegen(int zeile) {
     z.SideLabel =
         anlegen<QLabel>(flaeche_, name("SideLabel").constData(), twipsRect(4200, oben, 45, 195),
                         QStringLiteral("Zeile %1").arg(nr));
-    z.SideCombo =
-        anlegen<QComboBox>(flaeche_, name("SideCombo").constData(), twipsRect(4200, oben, 855, 315),
-                           QStringLiteral("Währung in Zeile %1").arg(nr));
+    z.SideCombo = anlegen<Waehrungsliste>(flaeche_, name("SideCombo").constData(),
+                                          twipsRect(4200, oben, 855, 315),
+                                          QStringLiteral("Währung in Zeile %1").arg(nr));
     z.SidePicture = bild(flaeche_, name("SidePicture").constData(), twipsRect(5160, oben, 465, 360),
                          QStringLiteral("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),

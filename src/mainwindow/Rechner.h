@@ -21,6 +21,7 @@ class QPushButton;
 namespace zirvanto {
 
 class Plattform;
+class Seitenlisten;
 
 // The main window: the pocket calculator with its two displays and the
 // side currency panel. Its handlers turn keys and clicks into key codes for
@@ -130,6 +131,7 @@ private:
     QLabel* datum = nullptr;
     Wertanzeige* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
+    Seitenlisten* seitenlisten_ = nullptr;               // what their lists offer
     std::vector<QWidget*> kurstabellenElemente_;         // shown with the rate table
     QWidget* flaeche_ = nullptr;
     QMenu* Optionen = nullptr;

@@ -74,7 +74,7 @@ void Rechner::waehrungsetzen_Click() {
     if (const auto code = dialog.gewaehlterCode()) {
         // With two entries of one code, the later one wins.
         for (std::size_t i = 0; i < tabelle.size(); ++i)
-            if (tabelle[i].ISO == *code) tabelle.HauptwaehrungIndex = int16_t(i);
+            if (tabelle[i].ISO == *code) tabelle.HauptwaehrungIndex = qsizetype(i);
     }
     beideWaehrungenAuffrischen();
     C_Click();

@@ -3,9 +3,12 @@
 #include "mainwindow/Rechner.h"
 
 #include "mainwindow/Masse.h"
+#include "mainwindow/Seitenlisten.h"
 
 #include <QComboBox>
 #include <QLabel>
+
+#include <vector>
 
 namespace zirvanto {
 
@@ -17,22 +20,14 @@ bool hatZeile(const Waehrung& w) {
 
 void Rechner::WaehrungslistenFuellen() {
     globals_.ListenFuellung = true;
-    const Waehrungstabelle& tabelle = globals_.Waehrungen;
-    for (int k = 1; k <= Seitenzeilen; ++k) {
-        QComboBox* liste = zeilen_[std::size_t(k)].SideCombo;
-        QStringList eintraege{QStringLiteral("---")};
-        int gewaehlt = -1;
-        // Every list offers the currencies no row shows, and its own.
-        for (std::size_t i = 1; i < tabelle.size(); ++i) {
-            const Waehrung& w = tabelle[i];
-            if (w.Platz == k || !w.Aktiv) eintraege << w.ISO;
-            if (w.Platz == k) gewaehlt = int(eintraege.size()) - 1;
-        }
-        const QSignalBlocker still(liste);
-        liste->clear();
-        liste->addItems(eintraege);
-        liste->setCurrentIndex(gewaehlt);
-    }
+    std::vector<QSignalBlocker> still;
+    still.reserve(Seitenzeilen);
+    for (int k = 1; k <= Seitenzeilen; ++k)
+        still.emplace_back(zeilen_[std::size_t(k)].SideCombo);
+    // Every list offers the currencies no row shows, and its own.
+    const auto gewaehlt = seitenlisten_->fuellen(globals_.Waehrungen);
+    for (int k = 1; k <= Seitenzeilen; ++k)
+        zeilen_[std::size_t(k)].SideCombo->setCurrentIndex(gewaehlt[std::size_t(k)]);
     globals_.ListenFuellung = false;
 }
 
@@ -89,7 +84,7 @@ void Rechner::SideCombo_Click(int k) {
 void Rechner::SidePicture_Click(int k) {
     Waehrungstabelle& tabelle = globals_.Waehrungen;
     for (std::size_t i = 0; i < tabelle.size(); ++i)
-        if (tabelle[i].Platz == k) tabelle.HauptwaehrungIndex = int16_t(i);
+        if (tabelle[i].Platz == k) tabelle.HauptwaehrungIndex = qsizetype(i);
     beideWaehrungenAuffrischen();
     C_Click();
     IniSpeichern();
