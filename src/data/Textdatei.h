@@ -25,8 +25,9 @@ struct Speicherergebnis {
 QStringList textzeilen(QByteArrayView bytes);
 
 // The bytes of a text file: every line followed by CR LF, in Windows-1252,
-// or, when a character cannot be written in Windows-1252, the whole file in
-// UTF-8 with a byte-order mark, so that nothing is lost.
+// or, when a character cannot be written in Windows-1252 or the Windows-1252
+// bytes would start like a byte-order mark, the whole file in UTF-8 with a
+// byte-order mark, so that nothing is lost.
 QByteArray textdateiBytes(const QStringList& zeilen);
 
 // Reads a text file; nothing when it does not exist or cannot be read.
