@@ -31,14 +31,14 @@ inline QByteArray bytes(const std::uint8_t* daten, std::size_t groesse) {
     return QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse));
 }
 
-// One program folder for the whole run, in memory where the system offers
-// it, so that the readers can be fed through their real files.
+// One program folder for the whole run, so that the readers are fed through
+// their real files: the folder fuzz/run.sh made in memory, or a temporary one.
 inline const QString& programmordner() {
-    static const QTemporaryDir ordner(QDir("/dev/shm").exists()
-                                          ? QStringLiteral("/dev/shm/zirvanto-fuzz-XXXXXX")
-                                          : QDir::temp().filePath("zirvanto-fuzz-XXXXXX"));
-    pruefen(ordner.isValid(), "temporary program folder");
-    static const QString pfad = ordner.path();
+    static const QTemporaryDir temporaer;
+    static const QString pfad = qEnvironmentVariableIsSet("ZIRVANTO_FUZZ_ORDNER")
+                                    ? qEnvironmentVariable("ZIRVANTO_FUZZ_ORDNER")
+                                    : temporaer.path();
+    pruefen(QDir(pfad).exists(), "program folder");
     return pfad;
 }
 

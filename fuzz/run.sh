@@ -21,6 +21,10 @@ cmake --build "$bau" --target "fuzz_$ziel"
 
 arbeit="$bau/korpus/$ziel"
 mkdir -p "$arbeit" "$bau/logs"
+# The targets write their input files here; in memory where there is /dev/shm.
+ZIRVANTO_FUZZ_ORDNER="$(mktemp -d "$([ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/zirvanto-fuzz.XXXXXX")"
+export ZIRVANTO_FUZZ_ORDNER
+trap 'rm -rf "$ZIRVANTO_FUZZ_ORDNER"' EXIT
 cd "$bau/logs" # libFuzzer writes its job log (fuzz-0.log) here
 status=0
 "$bau/fuzz/fuzz_$ziel" -max_total_time="$sekunden" -rss_limit_mb=512 -timeout=1 \
