@@ -450,8 +450,11 @@ void Rechenwerk::zustandZweiteZahl(int16_t code) {
         break;
     case Art::MR: speicherAbrufenAlsZweiteZahl(); break;
     case Art::MS:
-        Speicher = zweiteZahlAlsBetrag();
-        Memory_Change();
+        // Euro input with a huge main rate can take the amount out of range.
+        if (setzen(Speicher, zweiteZahlAlsBetrag()))
+            Memory_Change();
+        else
+            ergebnisZeigen(Akkumulator);
         break;
     case Art::MPlus: speicherAddieren(zweiteZahlAlsBetrag(), Akkumulator); break;
     case Art::CE:
@@ -501,7 +504,8 @@ void Rechenwerk::zustandZweiteZahl(int16_t code) {
 // MR with an operation pending: the memory becomes the second number, held
 // like a typed one (in the input currency), and is shown as the amount it is.
 void Rechenwerk::speicherAbrufenAlsZweiteZahl() {
-    Operand = inEingabewaehrung(Speicher);
+    // With Euro input and a main rate of 0 the memory has no Euro value.
+    setzen(Operand, inEingabewaehrung(Speicher));
     ergebnisZeigen(Speicher);
     Zustand = ZweiteZahlEingabe;
 }

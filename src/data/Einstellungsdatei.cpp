@@ -76,6 +76,14 @@ std::optional<int> ganzzahl(double wert, int von, int bis) {
     return int(gerundet);
 }
 
+// A time the file can hold: its year has four digits. An ISO time with a
+// zone offset can leave that range when it is turned into local time.
+std::optional<QDateTime> schreibbar(const QDateTime& zeitpunkt) {
+    const int jahr = zeitpunkt.date().year();
+    if (!zeitpunkt.isValid() || jahr < 1 || jahr > 9999) return std::nullopt;
+    return zeitpunkt;
+}
+
 // The entries of every code, upper-cased, in table order: "Main" and
 // "Active" lines look their code up once instead of walking the table.
 class Codeverzeichnis {
@@ -141,17 +149,18 @@ std::optional<QDateTime> updateLesen(const QString& text, const QLocale& locale)
     };
     for (const QString& format : formate) {
         const QDateTime zeitpunkt = locale.toDateTime(text, format);
-        if (zeitpunkt.isValid()) return zeitpunkt.addYears(jahrhundertKorrektur(format));
+        if (zeitpunkt.isValid())
+            return schreibbar(zeitpunkt.addYears(jahrhundertKorrektur(format)));
     }
     const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
-    if (iso.isValid()) return iso.toLocalTime();
+    if (iso.isValid()) return schreibbar(iso.toLocalTime());
 
     const QString datumsformate[] = {datum, locale.dateFormat(QLocale::ShortFormat),
                                      locale.dateFormat(QLocale::LongFormat)};
     for (const QString& format : datumsformate) {
         const QDate tag = locale.toDate(text, format);
         if (tag.isValid())
-            return QDateTime(tag.addYears(jahrhundertKorrektur(format)), QTime(0, 0));
+            return schreibbar(QDateTime(tag.addYears(jahrhundertKorrektur(format)), QTime(0, 0)));
     }
     return std::nullopt;
 }

@@ -55,7 +55,9 @@ QByteArray textdateiBytes(const QStringList& zeilen) {
     }
     QStringEncoder ansi("windows-1252", QStringEncoder::Flag::Stateless);
     QByteArray bytes = ansi.encode(text);
-    if (!ansi.hasError()) return bytes;
+    // Text that starts with the characters "ï»¿" has the bytes of a byte-order
+    // mark in Windows-1252 and would be read back as UTF-8.
+    if (!ansi.hasError() && !bytes.startsWith(QByteArrayView(Bom, BomLaenge))) return bytes;
 
     bytes = QByteArray(Bom, BomLaenge);
     bytes += text.toUtf8();

@@ -23,8 +23,9 @@ struct Speicherergebnis {
 QStringList textzeilen(QByteArrayView bytes);
 
 // The bytes of a text file: every line followed by CR LF, in Windows-1252,
-// or, when a character cannot be written in Windows-1252, the whole file in
-// UTF-8 with a byte-order mark, so that nothing is lost.
+// or, when a character cannot be written in Windows-1252 or the Windows-1252
+// bytes would start like a byte-order mark, the whole file in UTF-8 with a
+// byte-order mark, so that nothing is lost.
 QByteArray textdateiBytes(const QStringList& zeilen);
 
 // Whether a data file was there, and why it could not be read when it was.

@@ -35,6 +35,8 @@ TEST(Textdatei, SchreibtWindows1252OderUtf8) {
         {"\xE4\xF6\xFC\xDF\x80\x81\r\n", {u"äöüß€\u0081"_s}},
         // a character outside Windows-1252: the whole file in UTF-8
         {"\xEF\xBB\xBF\xC3\xA4\r\nZ\xC5\x82oty\r\n", {u"ä"_s, u"Złoty"_s}},
+        // text starting like a byte-order mark in Windows-1252: also UTF-8
+        {"\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF" "A\r\n", {u"ï»¿A"_s}},
         // clang-format on
     };
     for (const auto& f : faelle) {
