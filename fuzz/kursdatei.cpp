@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     zirvanto::fuzz::dateiSchreiben(zirvanto::Kursdateiname, eingabe);
 
     zirvanto::Waehrungstabelle tabelle;
-    pruefen(zirvanto::kurseLesen(ordner, tabelle), "an existing rate file is read");
+    const zirvanto::Dateistand stand = zirvanto::kurseLesen(ordner, tabelle);
+    pruefen(stand.gefunden && stand.fehler.isEmpty(), "an existing rate file is read");
     qsizetype zeilen = 0;
     for (const QString& zeile : zirvanto::textzeilen(eingabe))
         if (!zirvanto::ohneRaender(zeile).isEmpty()) ++zeilen;
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     pruefen(zirvanto::kurseSpeichern(ordner, tabelle).ok, "the table is written");
     zirvanto::Waehrungstabelle wieder;
-    pruefen(zirvanto::kurseLesen(ordner, wieder), "the written file is read");
+    const zirvanto::Dateistand wiederStand = zirvanto::kurseLesen(ordner, wieder);
+    pruefen(wiederStand.gefunden && wiederStand.fehler.isEmpty(), "the written file is read");
     pruefen(wieder.size() == tabelle.size(), "written and read again: as many entries");
     for (std::size_t k = 1; k < tabelle.size(); ++k)
         pruefen(gleich(tabelle[k], wieder[k]), "written and read again: the same entry");
