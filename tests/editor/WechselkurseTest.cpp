@@ -127,6 +127,21 @@ TEST_F(WechselkurseTest, NeuUndBearbeiten) {
     }
 }
 
+// Header, width and alignment of each column, and of the cells below.
+TEST_F(WechselkurseTest, Spalten) {
+    QStringList spalten;
+    for (int s = 0; s < grid->model()->columnCount(); ++s) {
+        const QVariant ausrichtung =
+            grid->model()->headerData(s, Qt::Horizontal, Qt::TextAlignmentRole);
+        spalten << QStringLiteral("%1 %2 %3 %4")
+                       .arg(grid->model()->headerData(s, Qt::Horizontal).toString())
+                       .arg(grid->columnWidth(s))
+                       .arg(ausrichtung.toInt())
+                       .arg(zelle(0, s, Qt::TextAlignmentRole));
+    }
+    EXPECT_EQ(spalten.join(u','), "ISO-Code 73 129 129,Bezeichnung 183 129 129,Kurs 73 130 130");
+}
+
 TEST_F(WechselkurseTest, Loeschen) {
     const char* eine = "Wollen Sie diese Währung löschen?";
     const char* mehrere = "Wollen Sie die markierten Währungen löschen?";
