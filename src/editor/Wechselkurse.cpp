@@ -1,6 +1,7 @@
 #include "editor/Wechselkurse.h"
 
 #include "editor/CurrencyEdit.h"
+#include "editor/Kursliste.h"
 #include "editor/Twips.h"
 #include "plattform/Plattform.h"
 
@@ -8,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <algorithm>
 #include <utility>
@@ -19,10 +20,6 @@ using editor::px;
 using editor::twipsRect;
 
 namespace {
-
-enum Spalte { SpalteISO, SpalteName, SpalteKurs, Spalten };
-constexpr Qt::Alignment Links = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment Rechts = Qt::AlignRight | Qt::AlignVCenter;
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
                    const QString& zugangsname, QRect rahmen) {
@@ -37,14 +34,14 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
 
 Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLocale locale,
                            const QString& titel, QWidget* parent)
-    : QDialog(parent), tabelle_(tabelle), plattform_(plattform), locale_(std::move(locale)) {
+    : QDialog(parent), tabelle_(tabelle), plattform_(plattform),
+      liste_(new Kursliste(tabelle, std::move(locale), this)) {
     setObjectName(QStringLiteral("Wechselkurse"));
     setWindowTitle(titel);
     QFont schrift = font();
     schrift.setPointSizeF(8);
     setFont(schrift);
     setFixedSize(px(5460), px(5280));
-    locale_.setNumberOptions(locale_.numberOptions() | QLocale::OmitGroupSeparator);
 
     Label4 = new QLabel(QStringLiteral("Wechselkurse bearbeiten"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
@@ -55,7 +52,10 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     rahmen.setSize(rahmen.size().expandedTo(Label4->sizeHint()));
     Label4->setGeometry(rahmen);
 
-    CurrList = new QTableWidget(this);
+    // A view over the table rather than one item per cell: opening costs
+    // one map entry per currency, and only the rows on screen make texts.
+    // Rows have one fixed height, so no row is ever measured.
+    CurrList = new QTableView(this);
     CurrList->setObjectName(QStringLiteral("CurrList"));
     CurrList->setAccessibleName(QStringLiteral("Währungen"));
     CurrList->setGeometry(twipsRect(120, 720, 5205, 3615));
@@ -68,8 +68,12 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     CurrList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     CurrList->verticalHeader()->setDefaultSectionSize(CurrList->fontMetrics().height() + 4);
     CurrList->horizontalHeader()->setHighlightSections(false);
+    CurrList->setModel(liste_);
+    const int breiten[Kursliste::Spalten] = {1100, 2750, 1100};
+    for (int s = 0; s < Kursliste::Spalten; ++s)
+        CurrList->setColumnWidth(s, px(breiten[s]));
     CurrList->installEventFilter(this);
-    connect(CurrList, &QTableWidget::cellDoubleClicked, this, &Wechselkurse::Bearbeiten_Click);
+    connect(CurrList, &QTableView::doubleClicked, this, &Wechselkurse::Bearbeiten_Click);
 
     Neu = knopf(this, "Neu", QStringLiteral("&Neu"), QStringLiteral("Neue Währung"),
                 twipsRect(120, 4680, 1095, 375));
@@ -91,52 +95,14 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     CurrList->setFocus();
 }
 
-QString Wechselkurse::kurstext(double kurs) const {
-    return locale_.toString(kurs, 'g', 15);
-}
-
 void Wechselkurse::Form_Load() {
-    WaehrungVonZeile.assign(1, 0);
-    ZeileVonWaehrung.assign(tabelle_.size(), 0);
-
-    CurrList->clear();
-    CurrList->setColumnCount(Spalten);
-    const std::pair<const char*, Qt::Alignment> kopf[Spalten] = {
-        {"ISO-Code", Links}, {"Bezeichnung", Links}, {"Kurs", Rechts}};
-    const int breiten[Spalten] = {1100, 2750, 1100};
-    for (int s = 0; s < Spalten; ++s) {
-        auto* zelle = new QTableWidgetItem(QString::fromUtf8(kopf[s].first));
-        zelle->setTextAlignment(kopf[s].second);
-        CurrList->setHorizontalHeaderItem(s, zelle);
-        CurrList->setColumnWidth(s, px(breiten[s]));
-    }
-
-    // The Euro, entry 0, is never listed.
-    for (std::size_t k = 1; k < tabelle_.size(); ++k) {
-        const Waehrung& w = tabelle_[k];
-        if (w.ISO.isEmpty() || !(w.Kurs > 0)) continue;
-        ZeileVonWaehrung[k] = WaehrungVonZeile.size();
-        WaehrungVonZeile.push_back(k);
-    }
-    CurrList->setRowCount(int(WaehrungVonZeile.size() - 1));
-    for (std::size_t r = 1; r < WaehrungVonZeile.size(); ++r) {
-        const Waehrung& w = tabelle_[WaehrungVonZeile[r]];
-        zeileSchreiben(int(r), w.ISO, w.Name, w.Kurs);
-    }
-    if (CurrList->rowCount() > 0) CurrList->setCurrentCell(0, SpalteISO);
+    liste_->laden();
+    if (liste_->zeilen() > 0) CurrList->setCurrentIndex(liste_->index(0, Kursliste::SpalteISO));
 }
 
-void Wechselkurse::zeileSchreiben(int zeile, const QString& iso, const QString& name, double kurs) {
-    const QString texte[Spalten] = {iso, name, kurstext(kurs)};
-    for (int s = 0; s < Spalten; ++s) {
-        QTableWidgetItem* zelle = CurrList->item(zeile - 1, s);
-        if (!zelle) {
-            zelle = new QTableWidgetItem;
-            zelle->setTextAlignment(s == SpalteKurs ? Rechts : Links);
-            CurrList->setItem(zeile - 1, s, zelle);
-        }
-        zelle->setText(texte[s]);
-    }
+std::size_t Wechselkurse::aktuelleZeile() const {
+    const QModelIndex aktuell = CurrList->currentIndex();
+    return aktuell.isValid() ? std::size_t(aktuell.row()) + 1 : 0;
 }
 
 void Wechselkurse::Neu_Click() {
@@ -150,29 +116,22 @@ void Wechselkurse::Neu_Click() {
     neu.Kurs = kursLesen(dialog.kurstext());
     neu.Manuell = true;
     tabelle_.anhaengen(neu);
-
-    const std::size_t k = tabelle_.size() - 1;
-    const int zeile = CurrList->rowCount() + 1;
-    CurrList->setRowCount(zeile);
-    zeileSchreiben(zeile, neu.ISO, neu.Name, neu.Kurs);
-    WaehrungVonZeile.push_back(k);
-    ZeileVonWaehrung.resize(tabelle_.size(), 0);
-    ZeileVonWaehrung[k] = std::size_t(zeile);
-    CurrList->setCurrentCell(zeile - 1, SpalteISO);
+    liste_->angehaengt();
+    CurrList->setCurrentIndex(liste_->index(int(liste_->zeilen()) - 1, Kursliste::SpalteISO));
 }
 
 void Wechselkurse::Bearbeiten_Click() {
-    const int zeile = CurrList->currentRow() + 1;
-    if (zeile < 1 || std::size_t(zeile) >= WaehrungVonZeile.size()) return;
+    const std::size_t zeile = aktuelleZeile();
+    if (zeile < 1 || zeile > liste_->zeilen()) return;
 
     CurrencyEdit dialog(plattform_, windowTitle(), this);
-    const auto zelle = [&](int s) { return CurrList->item(zeile - 1, s)->text(); };
-    dialog.werteSetzen(zelle(SpalteISO), zelle(SpalteName), zelle(SpalteKurs));
+    const auto zelle = [&](int s) { return liste_->index(int(zeile) - 1, s).data().toString(); };
+    dialog.werteSetzen(zelle(Kursliste::SpalteISO), zelle(Kursliste::SpalteName),
+                       zelle(Kursliste::SpalteKurs));
     if (plattform_.modalZeigen(dialog) != QDialog::Accepted) return;
 
+    Waehrung& w = tabelle_[liste_->WaehrungVonZeile(zeile)];
     const double kurs = kursLesen(dialog.kurstext());
-    zeileSchreiben(zeile, dialog.iso(), dialog.name(), kurs);
-    Waehrung& w = tabelle_[WaehrungVonZeile[std::size_t(zeile)]];
     w.ISO = dialog.iso();
     w.Name = dialog.name();
     // Confirming the rate as shown keeps it and takes back the hand-set mark.
@@ -182,61 +141,26 @@ void Wechselkurse::Bearbeiten_Click() {
         w.Manuell = true;
         w.Kurs = kurs;
     }
+    liste_->geaendert(zeile);
 }
 
-std::vector<int> Wechselkurse::markierteZeilen() const {
-    std::vector<int> zeilen;
+std::vector<std::size_t> Wechselkurse::markierteZeilen() const {
+    std::vector<std::size_t> zeilen;
     for (const QModelIndex& i : CurrList->selectionModel()->selectedRows())
-        zeilen.push_back(i.row() + 1);
-    if (zeilen.empty() && CurrList->currentRow() >= 0) zeilen.push_back(CurrList->currentRow() + 1);
+        zeilen.push_back(std::size_t(i.row()) + 1);
+    if (zeilen.empty() && aktuelleZeile() > 0) zeilen.push_back(aktuelleZeile());
     std::sort(zeilen.begin(), zeilen.end());
     return zeilen;
 }
 
 void Wechselkurse::Loeschen_Click() {
-    const std::vector<int> zeilen = markierteZeilen();
+    const std::vector<std::size_t> zeilen = markierteZeilen();
     if (zeilen.empty()) return;
     const QString frage = zeilen.size() == 1
                               ? QStringLiteral("Wollen Sie diese Währung löschen?")
                               : QStringLiteral("Wollen Sie die markierten Währungen löschen?");
     if (!plattform_.frage(this, frage, QStringLiteral("Zirvanto"))) return;
-
-    // Grid: each run of neighbouring rows at once, from the bottom up.
-    for (auto i = zeilen.rbegin(); i != zeilen.rend();) {
-        int oben = *i++;
-        const int unten = oben;
-        while (i != zeilen.rend() && *i == oben - 1)
-            oben = *i++;
-        CurrList->model()->removeRows(oben - 1, unten - oben + 1);
-    }
-
-    // Table: the entries of those rows in one pass.
-    std::vector<bool> zeileWeg(WaehrungVonZeile.size(), false);
-    std::vector<bool> eintragWeg(tabelle_.size(), false);
-    std::vector<std::size_t> eintraege;
-    for (int r : zeilen) {
-        zeileWeg[std::size_t(r)] = true;
-        eintragWeg[WaehrungVonZeile[std::size_t(r)]] = true;
-    }
-    for (std::size_t k = 0; k < eintragWeg.size(); ++k)
-        if (eintragWeg[k]) eintraege.push_back(k);
-    tabelle_.entfernen(eintraege);
-
-    // Maps: every remaining entry moves down by the entries removed before it.
-    std::vector<std::size_t> neuerIndex(eintragWeg.size(), 0);
-    for (std::size_t k = 0, weg = 0; k < eintragWeg.size(); ++k) {
-        if (eintragWeg[k])
-            ++weg;
-        else
-            neuerIndex[k] = k - weg;
-    }
-    std::vector<std::size_t> waehrungVonZeile{0};
-    for (std::size_t r = 1; r < WaehrungVonZeile.size(); ++r)
-        if (!zeileWeg[r]) waehrungVonZeile.push_back(neuerIndex[WaehrungVonZeile[r]]);
-    WaehrungVonZeile = std::move(waehrungVonZeile);
-    ZeileVonWaehrung.assign(tabelle_.size(), 0);
-    for (std::size_t r = 1; r < WaehrungVonZeile.size(); ++r)
-        ZeileVonWaehrung[WaehrungVonZeile[r]] = r;
+    liste_->entfernen(zeilen);
 }
 
 void Wechselkurse::OK_Click() {

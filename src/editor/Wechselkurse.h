@@ -10,10 +10,11 @@
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace zirvanto {
 
+class Kursliste;
 class Plattform;
 
 // The rate list window: code, name and rate of every currency but the Euro,
@@ -33,37 +34,28 @@ public:
     void Loeschen_Click();
     void OK_Click();
 
-    // A rate as the list shows it: the locale's decimal sign, no grouping,
-    // up to 15 significant digits.
-    QString kurstext(double kurs) const;
-
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
-    void zeileSchreiben(int zeile, const QString& iso, const QString& name, double kurs);
-    // The grid rows the user has marked, ascending; the current row alone
+    // The list row (from 1) of the current cell, 0 when there is none.
+    std::size_t aktuelleZeile() const;
+    // The list rows the user has marked, ascending; the current row alone
     // when nothing is marked.
-    std::vector<int> markierteZeilen() const;
+    std::vector<std::size_t> markierteZeilen() const;
 
     Waehrungstabelle& tabelle_;
     Plattform& plattform_;
-    QLocale locale_;
+    // The rows of CurrList with the row<->entry maps.
+    Kursliste* liste_ = nullptr;
 
     QLabel* Label4 = nullptr;
-    QTableWidget* CurrList = nullptr;
+    QTableView* CurrList = nullptr;
     QPushButton* Neu = nullptr;
     QPushButton* Bearbeiten = nullptr;
     QPushButton* Loeschen = nullptr;
     QPushButton* OK = nullptr;
-
-    // Grid rows count from 1 (the header is row 0); the table row of grid
-    // row r is r - 1. WaehrungVonZeile[r] is the table entry shown in row r
-    // (element 0 unused); ZeileVonWaehrung[k] is the row showing entry k, 0
-    // when it is not listed. Both change together with grid and table.
-    std::vector<std::size_t> WaehrungVonZeile;
-    std::vector<std::size_t> ZeileVonWaehrung;
 };
 
 } // namespace zirvanto

@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -32,14 +32,16 @@ struct WechselkurseTest : ::testing::Test {
         fenster = std::make_unique<Wechselkurse>(tabelle, plattform, QLocale(QLocale::German),
                                                  QStringLiteral("Titel"));
         fenster->show();
-        grid = fenster->findChild<QTableWidget*>(QStringLiteral("CurrList"));
+        grid = fenster->findChild<QTableView*>(QStringLiteral("CurrList"));
     }
     QStringList liste() const {
         QStringList l;
-        for (int r = 0; r < grid->rowCount(); ++r)
-            l << grid->item(r, 0)->text() + u'|' + grid->item(r, 1)->text() + u'|' +
-                     grid->item(r, 2)->text();
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            l << zelle(r, 0) + u'|' + zelle(r, 1) + u'|' + zelle(r, 2);
         return l;
+    }
+    QString zelle(int r, int s, int rolle = Qt::DisplayRole) const {
+        return grid->model()->index(r, s).data(rolle).toString();
     }
     QStringList eintraege() const {
         QStringList l;
@@ -84,7 +86,7 @@ struct WechselkurseTest : ::testing::Test {
     Waehrungstabelle tabelle;
     test::SkriptPlattform plattform;
     std::unique_ptr<Wechselkurse> fenster;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
 };
 
 TEST_F(WechselkurseTest, NeuUndBearbeiten) {
@@ -120,9 +122,24 @@ TEST_F(WechselkurseTest, NeuUndBearbeiten) {
         QStringList neu = eintraege(); // the entry that changed or was added
         for (const QString& e : tabelleVorher)
             neu.removeOne(e);
-        EXPECT_EQ(liste().value(grid->currentRow()) + u'=' + neu.join(u','),
+        EXPECT_EQ(liste().value(grid->currentIndex().row()) + u'=' + neu.join(u','),
                   QString::fromUtf8(f.neu));
     }
+}
+
+// Header, width and alignment of each column, and of the cells below.
+TEST_F(WechselkurseTest, Spalten) {
+    QStringList spalten;
+    for (int s = 0; s < grid->model()->columnCount(); ++s) {
+        const QVariant ausrichtung =
+            grid->model()->headerData(s, Qt::Horizontal, Qt::TextAlignmentRole);
+        spalten << QStringLiteral("%1 %2 %3 %4")
+                       .arg(grid->model()->headerData(s, Qt::Horizontal).toString())
+                       .arg(grid->columnWidth(s))
+                       .arg(ausrichtung.toInt())
+                       .arg(zelle(0, s, Qt::TextAlignmentRole));
+    }
+    EXPECT_EQ(spalten.join(u','), "ISO-Code 73 129 129,Bezeichnung 183 129 129,Kurs 73 130 130");
 }
 
 TEST_F(WechselkurseTest, Loeschen) {
@@ -162,7 +179,7 @@ TEST_F(WechselkurseTest, Loeschen) {
 
         // The current row still edits its own entry; on an empty list nothing happens.
         eingeben({nullptr, "Neu"}, Ok);
-        const QString iso = gelistet.value(grid->currentRow(), QStringLiteral("-"));
+        const QString iso = gelistet.value(grid->currentIndex().row(), QStringLiteral("-"));
         klicken(fenster.get(), "Bearbeiten");
         EXPECT_EQ(eintraege().join(u'\n').contains(iso + QLatin1String(":Neu:")),
                   !gelistet.isEmpty());

@@ -2,8 +2,9 @@
 
 #include "editor/Wechselkurse.h"
 
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace zirvanto {
 namespace {
@@ -28,8 +29,10 @@ TEST_F(EditorTest, NachDemEditorWirdAufgefrischtUndGespeichert) {
     plattform.dialogSkript = [&](QDialog& d) {
         if (auto* kurs = d.findChild<QLineEdit*>(QStringLiteral("Kurs")))
             return kurs->setText(QStringLiteral("1,2")), int(QDialog::Accepted);
-        auto* liste = d.findChild<QTableWidget*>(QStringLiteral("CurrList"));
-        liste->setRangeSelected({0, 0, 1, 2}, true);
+        auto* liste = d.findChild<QTableView*>(QStringLiteral("CurrList"));
+        liste->selectionModel()->select(
+            QItemSelection(liste->model()->index(0, 0), liste->model()->index(1, 2)),
+            QItemSelectionModel::Select);
         static_cast<Wechselkurse&>(d).Loeschen_Click();
         static_cast<Wechselkurse&>(d).Bearbeiten_Click();
         d.show();
