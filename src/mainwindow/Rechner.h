@@ -2,6 +2,7 @@
 
 #include "core/Rechenwerk.h"
 #include "data/Globals.h"
+#include "online/Webretreiver.h"
 
 #include <QMainWindow>
 
@@ -30,9 +31,9 @@ public:
     // Builds the window and runs the start-up: reads the rate file and the
     // settings file from the program folder (asking the first-start
     // question when there is none) and brings every display into its
-    // first state.
+    // first state. `fristen` bound every server request.
     Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
-            QWidget* parent = nullptr);
+            QWidget* parent = nullptr, Fristen fristen = {});
 
     // Every key of the calculator ends here; KeyAscii is 0 on return.
     void Form_KeyPress(int16_t& KeyAscii);
@@ -57,6 +58,15 @@ public:
     void Info_Click();
     void WerbeLogo_Click();
 
+    // Online services: registration, logo, rate update, options.
+    void ServerAnmelden();
+    void LogoHerunterladen();
+    // 0: rates received and applied; -1: no usable reply; -2: the request failed.
+    int16_t KurseHerunterladen(bool showMessages);
+    void Internetupdate_Click();
+    void Update_Click() { Internetupdate_Click(); }
+    void Einstellungen_Click();
+
     // Write the two files; a failure is reported to the user.
     bool KurseSpeichern();
     bool IniSpeichern();
@@ -80,6 +90,9 @@ private:
     void tastenfeldAufbauen(QWidget* flaeche);
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();
+    void onlineEinrichten();
+    // A text from the server as a tooltip, shown as plain text.
+    static QString klartext(const QString& text);
     void tastaturVorschauEinrichten(QWidget* w);
     void breiteSetzen(int twips);
     void beideWaehrungenAuffrischen();
@@ -100,6 +113,7 @@ private:
     QString programmordner_;
     Rechenwerk werk_;
     bool FormLaedt = true;
+    Webretreiver webretreiver_;
 
     QLabel* Image1 = nullptr;
     QLabel* Kurs = nullptr;

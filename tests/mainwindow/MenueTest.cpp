@@ -58,6 +58,8 @@ TEST_F(MenueTest, MenueleisteInDerRichtigenOrdnung) {
                          QStringLiteral("&Optionen"),
                          QStringLiteral("  &Kurstabelle zeigen "),
                          QStringLiteral("  &Hauptwährung setzen "),
+                         QStringLiteral("  &Internet Kurs-Update "),
+                         QStringLiteral("  &Einstellungen... "),
                          QStringLiteral("&?"),
                          QStringLiteral("  &Info F1"),
                      }));
