@@ -107,7 +107,14 @@ void Rechner::LogoHerunterladen() {
 int16_t Rechner::KurseHerunterladen(bool showMessages) {
     Einstellungen& e = globals_.einstellungen;
     auto status = std::make_unique<Status>(e.Texte[1], this);
+    const bool aktiv = isActiveWindow();
     status->show();
+    // Closes the notice and gives the activation back, where a desktop
+    // handed it to the notice.
+    const auto statusSchliessen = [&] {
+        status.reset();
+        if (aktiv) activateWindow();
+    };
 
     webretreiver_.vorbereiten(e);
     const Abruf abruf = webretreiver_.textOeffnen(e.CurrencyURL + Programmkennung);
@@ -115,7 +122,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     // A reply without a single usable record (an error page from a proxy,
     // say) is a failure like an empty one, and changes nothing.
     if (antwort.saetze.empty()) {
-        status.reset();
+        statusSchliessen();
         if (showMessages) plattform_.meldung(this, Fehlermeldung);
         return abruf ? -1 : -2;
     }
@@ -127,7 +134,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
         const Abruf bild = webretreiver_.bytesOeffnen(e.FlagURL + flagge);
         if (bild) bildSchreiben(pfad, bild.bytes);
     }
-    status.reset();
+    statusSchliessen();
 
     const QDateTime jetzt = QDateTime::currentDateTime();
     e.UpdateDatum = QDateTime(

@@ -19,6 +19,7 @@ Status::Status(const QString& titel, QWidget* parent) : QWidget(parent, Qt::Dial
     setObjectName(QStringLiteral("Status"));
     setWindowTitle(titel);
     setFixedSize(px(4320), px(945));
+    setAttribute(Qt::WA_ShowWithoutActivating); // the focus stays where it was
     Label1 = zeile(this, "Label1", twipsRect(240, 120, 3975, 375),
                    QStringLiteral("Die Wechselkurse werden geladen..."));
     QFont fett = Label1->font();

@@ -48,6 +48,7 @@ Abruffehler fehlerart(QNetworkReply::NetworkError fehler, int status) {
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
     case QNetworkReply::UnknownProxyError: return Abruffehler::Proxy;
+    case QNetworkReply::ProtocolUnknownError: // only a redirect can lead to another scheme
     case QNetworkReply::TooManyRedirectsError:
     case QNetworkReply::InsecureRedirectError: return Abruffehler::Umleitung;
     default: return Abruffehler::Sonstiges;
@@ -122,6 +123,9 @@ Abruf Webretreiver::oeffnen(const QString& adresse, qint64 hoechstens, bool alsT
 
     const Sanduhr sanduhr;
     abruf = warten(netz_.get(anfrage), hoechstens, alsText);
+    // Through a proxy, a connection that cannot be made is the proxy's.
+    if (abruf.fehler == Abruffehler::Verbindung && AccessType == Zugang::BenannterProxy)
+        abruf.fehler = Abruffehler::Proxy;
     rundeVermerken(url, abruf.fehler);
     return abruf;
 }
