@@ -3,7 +3,8 @@
 # but only those that are missing.
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-        libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+        libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+        tinyproxy)
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
