@@ -1,12 +1,13 @@
 #pragma once
 
 // A small HTTP server on 127.0.0.1 for the network tests. It runs on the
-// test's own thread: it answers while the client under test waits in its
-// local event loop. Every request's head is recorded.
+// test's own thread and answers while the client under test waits in its
+// local event loop. It records the head of every request.
 
 #include <QByteArray>
-#include <QList>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 #include <ostream>
@@ -34,24 +35,49 @@ struct Antwort {
 };
 
 class Testserver : public QObject {
-    Q_OBJECT
-
 public:
-    Testserver();
-
+    Testserver() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* v = server_.nextPendingConnection())
+                connect(v, &QTcpSocket::readyRead, this, [this, v] { lesen(v); });
+        });
+    }
     quint16 port() const { return server_.serverPort(); }
-    // "http://127.0.0.1:<port>" followed by `pfad`.
-    QString adresse(const QString& pfad) const;
-    // The request targets, in order ("/pfad?query", or a whole address
-    // when the server is used as a proxy).
-    QList<QByteArray> ziele() const;
+    QString adresse(const QString& pfad) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(pfad);
+    }
+    // The request targets in order: "/path?query", or a whole address when
+    // the server serves as the proxy.
+    QList<QByteArray> ziele() const {
+        QList<QByteArray> z;
+        for (const QByteArray& kopf : koepfe)
+            z << kopf.left(kopf.indexOf("\r\n")).split(' ').value(1);
+        return z;
+    }
 
     // Answers a request target; without it every request gets a 404.
     std::function<Antwort(const QByteArray& ziel)> antworten;
-    std::vector<QByteArray> koepfe; // the head of every request, in order
+    std::vector<QByteArray> koepfe;
 
 private:
-    void anfrageLesen(QTcpSocket* verbindung);
+    void lesen(QTcpSocket* v) {
+        const QByteArray gelesen = v->property("gelesen").toByteArray() + v->readAll();
+        v->setProperty("gelesen", gelesen);
+        if (!gelesen.contains("\r\n\r\n")) return;
+        koepfe.push_back(gelesen.left(gelesen.indexOf("\r\n\r\n")));
+        const Antwort a = antworten ? antworten(ziele().back()) : Antwort{404};
+        if (a.art == Antwort::Schweigen) return;
+        QByteArray kopf =
+            "HTTP/1.1 " + QByteArray::number(a.status) + " X\r\nConnection: close\r\n";
+        if (a.art == Antwort::Sofort && !a.kopf.contains("Content-Length"))
+            kopf += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+        v->write(kopf + a.kopf + "\r\n" + a.body);
+        if (a.art == Antwort::Sofort) return v->disconnectFromHost();
+        auto* takt = new QTimer(v);
+        connect(takt, &QTimer::timeout, v, [v] { v->write("x"); });
+        takt->start(100);
+    }
 
     QTcpServer server_;
 };
