@@ -30,11 +30,10 @@ QLabel* hilfetext(QWidget* eltern, const char* name, QRect rahmen, const QString
     return label;
 }
 
-// Both dialogs use one small font, so that every text fits the place the
-// layout gives it.
-void schriftSetzen(QWidget* dialog) {
+// A small font, so that every text fits the place the layout gives it.
+void schriftSetzen(QWidget* dialog, int pixel) {
     QFont schrift = dialog->font();
-    schrift.setPixelSize(11);
+    schrift.setPixelSize(pixel);
     dialog->setFont(schrift);
 }
 
@@ -45,13 +44,15 @@ Options::Options(const QString& titel, Plattform& plattform, QWidget* parent)
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(titel);
     setFixedSize(px(5625), px(2250));
-    schriftSetzen(this);
+    schriftSetzen(this, 11);
 
-    auto* proxyText = anlegen<QLabel>(this, "Label2", twipsRect(240, 240, 435, 195),
+    // The two captions reach up to their fields: the design font was
+    // narrower than the desktop's, and a caption must not lose its colon.
+    auto* proxyText = anlegen<QLabel>(this, "Label2", twipsRect(240, 240, 585, 195),
                                       QStringLiteral("Proxy:"), QString());
     Proxy = anlegen<QLineEdit>(this, "Proxy", twipsRect(840, 240, 3375, 285), QString(),
                                QStringLiteral("Proxy-Server"));
-    auto* portText = anlegen<QLabel>(this, "Label1", twipsRect(4440, 240, 330, 195),
+    auto* portText = anlegen<QLabel>(this, "Label1", twipsRect(4440, 240, 465, 195),
                                      QStringLiteral("Port:"), QString());
     Port = anlegen<QLineEdit>(this, "Port", twipsRect(4920, 240, 615, 285), QString(),
                               QStringLiteral("Port des Proxy-Servers"));
@@ -96,7 +97,7 @@ HilfeDialog::HilfeDialog(const QString& titel, QWidget* parent) : QDialog(parent
     setObjectName(QStringLiteral("HilfeDialog"));
     setWindowTitle(titel);
     setFixedSize(px(4770), px(4800));
-    schriftSetzen(this);
+    schriftSetzen(this, 10);
 
     hilfetext(this, "Label1", twipsRect(240, 240, 4230, 780),
               QStringLiteral("In diesem Dialog legen Sie die Einstellungen fest, die zum "
@@ -108,7 +109,9 @@ HilfeDialog::HilfeDialog(const QString& titel, QWidget* parent) : QDialog(parent
                              "Sie dieses Feld einfach leer. Die Adresse Ihres Proxy-Servers kann "
                              "Ihnen Ihr Systemverwalter sagen, Sie finden Sie auch in Ihrem "
                              "Webbrowser bei den Netzwerkeinstellungen."));
-    hilfetext(this, "Label2", twipsRect(240, 2520, 4335, 1335),
+    // Taller than its neighbour, down to the button: the desktop's font
+    // needs one line more for this text.
+    hilfetext(this, "Label2", twipsRect(240, 2520, 4335, 1575),
               QStringLiteral("Mit der Einstellung \"automatisches Update\" legen Sie fest, ob der "
                              "Rechner bei jedem Programmstart die aktuellen Wechselkurse aus dem "
                              "Internet laden soll. Falls Sie eine permanente Verbindung zum "

@@ -1,15 +1,22 @@
 // Draws the main window offscreen into a PNG file, to look at the layout
-// without a display. Usage: bildschirmfoto <PNG file> <program folder> [breit]
+// without a display. Usage: bildschirmfoto <PNG file> <program folder>
+// [breit | Status | Options | HilfeDialog]; the last three draw that window
+// instead, with the longest texts it can show.
 // Questions are answered "Nein" and messages go to the error output, so it
 // never waits for anyone.
 #include "data/Globals.h"
+#include "mainwindow/Options.h"
 #include "mainwindow/Rechner.h"
+#include "mainwindow/Status.h"
 #include "plattform/Plattform.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 class OhneNachfrage : public zirvanto::Plattform {
@@ -35,8 +42,25 @@ int main(int argc, char** argv) {
     OhneNachfrage plattform;
     zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]),
                               QLocale(QLocale::German, QLocale::Austria));
-    if (argc > 3) rechner.AufZu_Click();
-    rechner.show();
+    const QString art = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString titel = globals.einstellungen.Texte[1];
+    std::unique_ptr<QWidget> fenster;
+    if (art == QLatin1String("Status")) {
+        fenster = std::make_unique<zirvanto::Status>(titel);
+    } else if (art == QLatin1String("Options")) {
+        auto options = std::make_unique<zirvanto::Options>(titel, plattform);
+        options->Proxy->setText(QStringLiteral("proxy.verwaltung.beispiel-gemeinde.gv.at"));
+        options->Port->setText(QStringLiteral("65535"));
+        options->datum->setText(
+            QStringLiteral("Das letzte Update erfolgte am 31.12.2026 23:59:59."));
+        fenster = std::move(options);
+    } else if (art == QLatin1String("HilfeDialog")) {
+        fenster = std::make_unique<zirvanto::HilfeDialog>(titel);
+    } else if (!art.isEmpty()) {
+        rechner.AufZu_Click();
+    }
+    QWidget* ziel = fenster ? fenster.get() : static_cast<QWidget*>(&rechner);
+    ziel->show();
     QApplication::processEvents();
-    return rechner.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return ziel->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
