@@ -2,9 +2,10 @@
 
 #include "data/Einstellungen.h"
 
-#include <QEventLoop>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -65,8 +66,9 @@ QString textAus(const QByteArray& bytes, const QString& inhaltstyp) {
 
 } // namespace
 
-Webretreiver::Webretreiver(Fristen fristen, QObject* parent)
-    : QObject(parent), netz_(this), fristen_(fristen) {}
+Webretreiver::Webretreiver(Fristen fristen, QObject* parent) : QObject(parent), fristen_(fristen) {}
+
+Webretreiver::~Webretreiver() = default;
 
 void Webretreiver::proxyUndProtokollSetzen(const Einstellungen& e) {
     Proxy = e.ProxyServer + u':' + QString::number(e.ProxyPort);
@@ -112,7 +114,8 @@ Abruf Webretreiver::oeffnen(const QString& adresse, qint64 hoechstens, bool alsT
         proxy =
             QNetworkProxy(QNetworkProxy::HttpProxy, host, Proxy.sliced(doppelpunkt + 1).toUShort());
     }
-    netz_.setProxy(proxy);
+    if (!netz_) netz_ = std::make_unique<QNetworkAccessManager>();
+    netz_->setProxy(proxy);
 
     QNetworkRequest anfrage(url);
     anfrage.setHeader(QNetworkRequest::UserAgentHeader,
@@ -122,7 +125,7 @@ Abruf Webretreiver::oeffnen(const QString& adresse, qint64 hoechstens, bool alsT
     anfrage.setMaximumRedirectsAllowed(HoechstensUmleitungen);
 
     const Sanduhr sanduhr;
-    abruf = warten(netz_.get(anfrage), hoechstens, alsText);
+    abruf = warten(netz_->get(anfrage), hoechstens, alsText);
     // Through a proxy, a connection that cannot be made is the proxy's.
     if (abruf.fehler == Abruffehler::Verbindung && AccessType == Zugang::BenannterProxy)
         abruf.fehler = Abruffehler::Proxy;
@@ -138,6 +141,8 @@ Abruf Webretreiver::warten(QNetworkReply* antwortRoh, qint64 hoechstens, bool al
     QTimer still;
     QTimer gesamt;
     still.setSingleShot(true);
+    still.setTimerType(Qt::PreciseTimer);
+    gesamt.setTimerType(Qt::PreciseTimer);
     gesamt.setSingleShot(true);
 
     const auto abbrechen = [&](Abruffehler grund) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -9,8 +8,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace zirvanto {
@@ -62,6 +63,7 @@ public:
     enum class Zugang { Direkt, BenannterProxy };
 
     explicit Webretreiver(Fristen fristen = {}, QObject* parent = nullptr);
+    ~Webretreiver() override;
 
     // "host:port" of the proxy; used with the access type BenannterProxy.
     QString Proxy;
@@ -114,7 +116,7 @@ private:
     void rundeVermerken(const QUrl& adresse, Abruffehler fehler);
     bool uebersprungen(const QUrl& adresse) const;
 
-    QNetworkAccessManager netz_;
+    std::unique_ptr<QNetworkAccessManager> netz_; // made at the first request
     Fristen fristen_;
     std::optional<Zustand> runde_;
 };
