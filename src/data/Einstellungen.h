@@ -8,9 +8,9 @@
 
 namespace zirvanto {
 
-// The maker's server script; every request goes to this address.
-inline const QString ServerSkript =
-    QStringLiteral("http://www.zirvanto.example/cgi-bin/rechner_parser.pl");
+// The maker's server script; every request goes to this address. Scheme
+// and host are set at build time (ZIRVANTO_SERVER).
+inline const QString ServerSkript = QStringLiteral(ZIRVANTO_SERVER "/cgi-bin/rechner_parser.pl");
 
 // Everything the settings file stores besides the currency table, with the
 // start values the program has before that file is read.

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <type_traits>
 #include <utility>
 
 namespace zirvanto {
@@ -29,6 +30,8 @@ W* anlegen(QWidget* eltern, const char* name, QRect rahmen, const QString& zugan
     w->setObjectName(QLatin1String(name));
     w->setGeometry(rahmen);
     w->setAccessibleName(zugangsname);
+    // Captions may hold texts from the server: never rich text.
+    if constexpr (std::is_base_of_v<QLabel, W>) w->setTextFormat(Qt::PlainText);
     return w;
 }
 
@@ -85,16 +88,18 @@ QLabel* bild(QWidget* eltern, const char* name, QRect rahmen, const QString& zug
 } // namespace
 
 Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
-                 QStringList weitereBildordner, QWidget* parent)
+                 QStringList weitereBildordner, QWidget* parent, Fristen fristen)
     : QMainWindow(parent), globals_(globals), plattform_(plattform),
       programmordner_(std::move(programmordner)),
       bildordner_(QStringList{programmordner_} + weitereBildordner),
       werk_(globals.Waehrungen, std::move(locale),
             {[this] { plattform_.piep(); },
-             [this](const QString& t) { plattform_.meldung(this, t); }}) {
+             [this](const QString& t) { plattform_.meldung(this, t); }}),
+      webretreiver_(fristen) {
     setObjectName(QStringLiteral("Rechner"));
     oberflaecheAufbauen();
     menuesAufbauen();
+    onlineEinrichten();
     tastaturVorschauEinrichten(this);
     Form_Load();
 }
@@ -180,7 +185,6 @@ void Rechner::oberflaecheAufbauen() {
                                   QStringLiteral("Wechselkurse aktualisieren"));
     Update->setText(QStringLiteral("Update!"));
     Update->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu aktualisieren."));
-    Update->setEnabled(false); // gets its command with the online update
     datum = anlegen<QLabel>(f, "datum", twipsRect(5280, 4560, 2550, 195),
                             QStringLiteral("Letztes Update"));
     datum->setText(QStringLiteral("Das letzte Update erfolgte am"));

@@ -2,6 +2,7 @@
 
 #include "core/Rechenwerk.h"
 #include "data/Globals.h"
+#include "online/Webretreiver.h"
 #include "plattform/Wertanzeige.h"
 
 #include <QMainWindow>
@@ -34,9 +35,9 @@ public:
     // settings file from the program folder (asking the first-start
     // question when there is none) and brings every display into its
     // first state. Pictures are looked up in the program folder, then in
-    // `weitereBildordner` in their order.
+    // `weitereBildordner` in their order. `fristen` bound every server request.
     Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
-            QStringList weitereBildordner = {}, QWidget* parent = nullptr);
+            QStringList weitereBildordner = {}, QWidget* parent = nullptr, Fristen fristen = {});
 
     // Every key of the calculator ends here; KeyAscii is 0 on return.
     void Form_KeyPress(int16_t& KeyAscii);
@@ -63,6 +64,15 @@ public:
     void Image1_Click();
     void WerbeLogo_Click();
 
+    // Online services: registration, logo, rate update, options.
+    void ServerAnmelden();
+    void LogoHerunterladen();
+    // 0: rates received and applied; -1: no usable reply; -2: the request failed.
+    int16_t KurseHerunterladen(bool showMessages);
+    void Internetupdate_Click();
+    void Update_Click() { Internetupdate_Click(); }
+    void Einstellungen_Click();
+
     // Write the two files; a failure is reported to the user.
     bool KurseSpeichern();
     bool IniSpeichern();
@@ -86,6 +96,9 @@ private:
     void tastenfeldAufbauen(QWidget* flaeche);
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();
+    void onlineEinrichten();
+    // A text from the server as a tooltip, shown as plain text.
+    static QString klartext(const QString& text);
     void tastaturVorschauEinrichten(QWidget* w);
     void breiteSetzen(int twips);
     void beideWaehrungenAuffrischen();
@@ -112,6 +125,7 @@ private:
     QStringList bildordner_; // the program folder first
     Rechenwerk werk_;
     bool FormLaedt = true;
+    Webretreiver webretreiver_;
 
     QLabel* Image1 = nullptr;
     Wertanzeige* Kurs = nullptr;

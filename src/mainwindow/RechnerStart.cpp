@@ -61,11 +61,17 @@ void Rechner::Form_Load() {
     }
     globals_.ServerAngemeldet = false;
 
+    // An unreachable server delays the start by one deadline at most.
+    const Webretreiver::Runde startrunde(webretreiver_, Webretreiver::Runde::Start);
+    if (e.AutoUpdateAktiv) ServerAnmelden();
     TextfarbenSetzen();
     FlaggenLaden();
     setWindowTitle(e.Texte[1]);
-    WerbeLogo->setToolTip(e.Texte[8]);
+    WerbeLogo->setToolTip(klartext(e.Texte[8]));
+    // Recoloured after an update, which may have replaced hand-set rates.
+    if (e.AutoUpdateAktiv && KurseHerunterladen(false) == 0) TextfarbenSetzen();
     WaehrungslistenFuellen();
+    if (e.AutoUpdateAktiv) LogoHerunterladen();
     bildLaden(WerbeLogo, QStringLiteral("logo.bmp"));
 
     werk_.AnzeigeAktualisieren(0, false, true, true);

@@ -59,6 +59,8 @@ TEST_F(MenueTest, MenueleisteInDerRichtigenOrdnung) {
                          QStringLiteral("  &Kurstabelle zeigen "),
                          QStringLiteral("  &Wechselkurse bearbeiten... "),
                          QStringLiteral("  &Hauptwährung setzen "),
+                         QStringLiteral("  &Internet Kurs-Update "),
+                         QStringLiteral("  &Einstellungen... "),
                          QStringLiteral("&?"),
                          QStringLiteral("  &Info F1"),
                      }));

@@ -1,19 +1,26 @@
 // Draws the main window offscreen into a PNG file, to look at the layout
-// without a display. Usage: bildschirmfoto <PNG file> <program folder> [breit]
-// "wechselkurse" draws the rate list window instead, "waehrung" its edit
-// dialog with a long name.
+// without a display. Usage: bildschirmfoto <PNG file> <program folder>
+// [breit | wechselkurse | waehrung | Status | Options | HilfeDialog]:
+// "wechselkurse" draws the rate list window, "waehrung" its edit dialog with
+// a long name, the last three draw that window, each with the longest texts
+// it can show.
 // Questions are answered "Nein" and messages go to the error output, so it
 // never waits for anyone.
 #include "data/Globals.h"
 #include "editor/CurrencyEdit.h"
 #include "editor/Wechselkurse.h"
+#include "mainwindow/Options.h"
 #include "mainwindow/Rechner.h"
+#include "mainwindow/Status.h"
 #include "plattform/Plattform.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 class OhneNachfrage : public zirvanto::Plattform {
@@ -41,26 +48,34 @@ int main(int argc, char** argv) {
     zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]),
                               QLocale(QLocale::German, QLocale::Austria));
     const QString art = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
-    const QString& titel = globals.einstellungen.Texte[1];
-    const auto foto = [&](QWidget& w) {
-        w.show();
-        QApplication::processEvents();
-        return w.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-    };
+    const QString titel = globals.einstellungen.Texte[1];
+    std::unique_ptr<QWidget> fenster;
     if (art == QLatin1String("wechselkurse")) {
-        zirvanto::Wechselkurse fenster(globals.Waehrungen, plattform, rechner.rechenwerk().locale(),
-                                       titel);
-        return foto(fenster);
+        fenster = std::make_unique<zirvanto::Wechselkurse>(globals.Waehrungen, plattform,
+                                                           rechner.rechenwerk().locale(), titel);
+    } else if (art == QLatin1String("waehrung")) {
+        auto dialog = std::make_unique<zirvanto::CurrencyEdit>(plattform, titel);
+        dialog->werteSetzen(
+            QStringLiteral("XDR"),
+            QStringLiteral("Sonderziehungsrechte des Internationalen Währungsfonds"),
+            QStringLiteral("0,833333333333333"));
+        fenster = std::move(dialog);
+    } else if (art == QLatin1String("Status")) {
+        fenster = std::make_unique<zirvanto::Status>(titel);
+    } else if (art == QLatin1String("Options")) {
+        auto options = std::make_unique<zirvanto::Options>(titel, plattform);
+        options->Proxy->setText(QStringLiteral("proxy.verwaltung.beispiel-gemeinde.gv.at"));
+        options->Port->setText(QStringLiteral("65535"));
+        options->datum->setText(
+            QStringLiteral("Das letzte Update erfolgte am 31.12.2026 23:59:59."));
+        fenster = std::move(options);
+    } else if (art == QLatin1String("HilfeDialog")) {
+        fenster = std::make_unique<zirvanto::HilfeDialog>(titel);
+    } else if (!art.isEmpty()) {
+        rechner.AufZu_Click();
     }
-    if (art == QLatin1String("waehrung")) {
-        zirvanto::CurrencyEdit dialog(plattform, titel);
-        dialog.werteSetzen(QStringLiteral("XDR"),
-                           QStringLiteral("Sonderziehungsrechte des Internationalen Währungsfonds"),
-                           QStringLiteral("0,833333333333333"));
-        return foto(dialog);
-    }
-    if (argc > 3) rechner.AufZu_Click();
-    rechner.show();
+    QWidget* ziel = fenster ? fenster.get() : static_cast<QWidget*>(&rechner);
+    ziel->show();
     QApplication::processEvents();
-    return rechner.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return ziel->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

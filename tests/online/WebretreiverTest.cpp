@@ -1,0 +1,141 @@
+#include "online/Webretreiver.h"
+#include "data/Einstellungen.h"
+#include "support/QtDrucken.h"
+#include "support/Testserver.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zirvanto {
+namespace {
+
+using namespace std::chrono_literals;
+using test::Antwort;
+using F = Abruffehler;
+
+quint16 freierPort() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost);
+    return s.serverPort();
+}
+
+class WebretreiverTest : public ::testing::Test {
+protected:
+    Abruf text(const char* pfad) { return w.textOeffnen(server.adresse(QLatin1String(pfad))); }
+    void proxy(const char* name, int port) {
+        Einstellungen e;
+        e.ProxyServer = QLatin1String(name);
+        e.ProxyPort = port;
+        w.vorbereiten(e);
+    }
+    test::Testserver server;
+    Webretreiver w{Fristen{400ms, 1500ms}};
+};
+
+TEST_F(WebretreiverTest, FehlerFristenGrenzenUndUmleitungen) {
+    const QByteArray gross(4 << 20, 'x');
+    const struct {
+        const char* pfad;
+        Antwort antwort;
+        F fehler;
+    } faelle[] = {
+        {"/leer", {200}, F::Keiner},
+        {"/fehlt", {404, "weg"}, F::Status},
+        {"/kaputt", {500, "Fehler"}, F::Status},
+        {"/still", {200, {}, {}, Antwort::Schweigen}, F::Frist},
+        {"/tropfen", {200, {}, {}, Antwort::Tropfen}, F::Frist}, // a byte every 100 ms
+        {"/angekuendigt", {200, "x", "Content-Length: 4194305\r\n"}, F::Groesse},
+        {"/gross", {200, gross + 'y'}, F::Groesse},
+        {"/gerade", {200, gross}, F::Keiner},
+        {"/datei", {302, {}, "Location: file:///etc/passwd\r\n"}, F::Umleitung},
+        {"/um5", {302, {}, "Location: /um4\r\n"}, F::Keiner}, // five redirects to "/um0"
+        {"/um6", {302, {}, "Location: /um5\r\n"}, F::Umleitung},
+    };
+    server.antworten = [&](const QByteArray& ziel) -> Antwort {
+        if (ziel.startsWith("/um") && ziel != "/um0")
+            return {
+                302, {}, "Location: /um" + QByteArray::number(ziel.mid(3).toInt() - 1) + "\r\n"};
+        for (const auto& f : faelle)
+            if (ziel == f.pfad) return f.antwort;
+        return {200, "Kurse"};
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(text(f.pfad).fehler, f.fehler) << f.pfad;
+    EXPECT_EQ(text("/um2").text, QStringLiteral("Kurse"));
+    EXPECT_EQ(text("/um1").adresse, QUrl(server.adresse("/um0")));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // restored in every outcome
+    EXPECT_EQ(w.bytesOeffnen(server.adresse("/gerade")).fehler, F::Groesse); // 1 MiB for bytes
+    for (const char* adresse : {"ftp://127.0.0.1/x", "file:///etc/passwd", "at.bmp", ""})
+        EXPECT_EQ(w.textOeffnen(QLatin1String(adresse)).fehler, F::Adresse) << adresse;
+}
+
+TEST_F(WebretreiverTest, UnerreichbaresWirdInDerRundeUebersprungen) {
+    server.antworten = [](const QByteArray&) { return Antwort{200, {}, {}, Antwort::Schweigen}; };
+    const QString anderer = QStringLiteral("http://localhost:%1/").arg(server.port());
+    {
+        const Webretreiver::Runde runde(w, Webretreiver::Runde::Manuell);
+        EXPECT_EQ(w.textOeffnen(QStringLiteral("http://127.0.0.1:%1/").arg(freierPort())).fehler,
+                  F::Verbindung);
+        EXPECT_EQ(text("/x").fehler, F::Uebersprungen);     // the same host
+        EXPECT_EQ(w.textOeffnen(anderer).fehler, F::Frist); // another host is still asked
+    }
+    const Webretreiver::Runde start(w, Webretreiver::Runde::Start);
+    EXPECT_EQ(text("/x").fehler, F::Frist);
+    EXPECT_EQ(w.textOeffnen(anderer).fehler, F::Uebersprungen); // at start a deadline ends all
+    EXPECT_EQ(server.koepfe.size(), 2u);
+}
+
+TEST_F(WebretreiverTest, TextDirektUndDurchEinenEchtenProxy) {
+    QByteArray typ;
+    server.antworten = [&](const QByteArray&) {
+        return Antwort{200,
+                       "Gr\xc3\xbc\xc3\x9f"
+                       "e",
+                       typ};
+    };
+    EXPECT_EQ(text("/a").text, QStringLiteral("GrÃ¼ÃŸe")); // Windows-1252
+    typ = "Content-Type: text/plain; charset=UTF-8\r\n";
+    EXPECT_EQ(text("/a").text, QStringLiteral("Grüße"));
+    EXPECT_TRUE(server.koepfe.back().contains("\r\nUser-Agent: Zirvanto/3.0\r\n"));
+
+    // tinyproxy on a free port, started with a generated configuration.
+    const QString programm = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
+    ASSERT_FALSE(programm.isEmpty()) << "tinyproxy fehlt: bash scripts/install-deps.sh";
+    QTemporaryDir ordner;
+    const quint16 port = freierPort();
+    QFile konfiguration(ordner.filePath(QStringLiteral("tinyproxy.conf")));
+    ASSERT_TRUE(konfiguration.open(QIODevice::WriteOnly));
+    konfiguration.write("Port " + QByteArray::number(port) +
+                        "\nListen 127.0.0.1\nLogLevel Error\n");
+    konfiguration.close();
+    QProcess tinyproxy;
+    tinyproxy.start(programm,
+                    {QStringLiteral("-d"), QStringLiteral("-c"), konfiguration.fileName()});
+    QTcpSocket probe;
+    for (int i = 0; i < 50 && probe.state() != QAbstractSocket::ConnectedState; ++i) {
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (!probe.waitForConnected(100)) QTest::qWait(100);
+    }
+
+    proxy("127.0.0.1", 0); // port 0: direct
+    EXPECT_EQ(w.Proxy, QStringLiteral("127.0.0.1:0"));
+    EXPECT_EQ(w.AccessType, Webretreiver::Zugang::Direkt);
+    proxy(" 127.0.0.1 ", port); // blanks as typed
+    EXPECT_EQ(text("/b").text, QStringLiteral("Grüße"));
+    EXPECT_TRUE(server.koepfe.back().contains("tinyproxy")); // its Via header
+    EXPECT_FALSE(server.koepfe.front().contains("tinyproxy"));
+    tinyproxy.terminate();
+    tinyproxy.waitForFinished();
+    EXPECT_EQ(text("/c").fehler, F::Proxy);
+    EXPECT_EQ(server.koepfe.size(), 3u);
+}
+
+} // namespace
+} // namespace zirvanto

@@ -1,0 +1,85 @@
+#pragma once
+
+// A small HTTP server on 127.0.0.1 for the network tests. It runs on the
+// test's own thread and answers while the client under test waits in its
+// local event loop. It records the head of every request.
+
+#include <QByteArray>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <functional>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toStdString() << '"';
+}
+
+namespace zirvanto::test {
+
+struct Antwort {
+    enum Art {
+        Sofort,    // the whole answer at once, then the connection is closed
+        Schweigen, // accepts and never answers
+        Tropfen,   // a head, then a byte every 100 ms, without end
+    };
+    Antwort(int status = 200, QByteArray body = {}, QByteArray kopf = {}, Art art = Sofort)
+        : status(status), body(std::move(body)), kopf(std::move(kopf)), art(art) {}
+    int status;
+    QByteArray body;
+    QByteArray kopf; // further header lines, each ending in CR LF
+    Art art;
+};
+
+class Testserver : public QObject {
+public:
+    Testserver() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* v = server_.nextPendingConnection())
+                connect(v, &QTcpSocket::readyRead, this, [this, v] { lesen(v); });
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+    QString adresse(const QString& pfad) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(pfad);
+    }
+    // The request targets in order: "/path?query", or a whole address when
+    // the server serves as the proxy.
+    QList<QByteArray> ziele() const {
+        QList<QByteArray> z;
+        for (const QByteArray& kopf : koepfe)
+            z << kopf.left(kopf.indexOf("\r\n")).split(' ').value(1);
+        return z;
+    }
+
+    // Answers a request target; without it every request gets a 404.
+    std::function<Antwort(const QByteArray& ziel)> antworten;
+    std::vector<QByteArray> koepfe;
+
+private:
+    void lesen(QTcpSocket* v) {
+        const QByteArray gelesen = v->property("gelesen").toByteArray() + v->readAll();
+        v->setProperty("gelesen", gelesen);
+        if (!gelesen.contains("\r\n\r\n")) return;
+        koepfe.push_back(gelesen.left(gelesen.indexOf("\r\n\r\n")));
+        const Antwort a = antworten ? antworten(ziele().back()) : Antwort{404};
+        if (a.art == Antwort::Schweigen) return;
+        QByteArray kopf =
+            "HTTP/1.1 " + QByteArray::number(a.status) + " X\r\nConnection: close\r\n";
+        if (a.art == Antwort::Sofort && !a.kopf.contains("Content-Length"))
+            kopf += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+        v->write(kopf + a.kopf + "\r\n" + a.body);
+        if (a.art == Antwort::Sofort) return v->disconnectFromHost();
+        auto* takt = new QTimer(v);
+        connect(takt, &QTimer::timeout, v, [v] { v->write("x"); });
+        takt->start(100);
+    }
+
+    QTcpServer server_;
+};
+
+} // namespace zirvanto::test
