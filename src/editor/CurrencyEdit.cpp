@@ -1,7 +1,7 @@
 #include "editor/CurrencyEdit.h"
 
 #include "data/Zahlentext.h"
-#include "editor/Twips.h"
+#include "plattform/Twips.h"
 #include "plattform/Plattform.h"
 
 #include <QLabel>
@@ -11,9 +11,6 @@
 #include <algorithm>
 
 namespace zirvanto {
-
-using editor::px;
-using editor::twipsRect;
 
 double kursLesen(QString text) {
     return zahlLesen(text.replace(QLatin1Char(','), QLatin1Char('.')));

@@ -2,7 +2,7 @@
 
 #include "editor/CurrencyEdit.h"
 #include "editor/Kursliste.h"
-#include "editor/Twips.h"
+#include "plattform/Twips.h"
 #include "plattform/Plattform.h"
 
 #include <QHeaderView>
@@ -15,9 +15,6 @@
 #include <utility>
 
 namespace zirvanto {
-
-using editor::px;
-using editor::twipsRect;
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plattform/Twips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontInfo>
@@ -10,15 +12,6 @@
 #include <cstdint>
 
 namespace zirvanto {
-
-// The window is laid out in twips; 15 twips are one device-independent
-// pixel, so Qt's own scaling keeps it sharp on high-DPI screens.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-constexpr QRect twipsRect(int links, int oben, int breite, int hoehe) {
-    return QRect(px(links), px(oben), px(breite), px(hoehe));
-}
 
 // Outer width of the main window with the rate table shown and hidden.
 constexpr int BreiteMitTabelle = 8100;

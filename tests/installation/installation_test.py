@@ -92,6 +92,8 @@ def fahren(programm, datenordner, bildschirm):
         pyatspi.Registry.generateMouseEvent(r.x + min(r.width // 2, 10), r.y + r.height // 2, "b1c")
 
     umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # The registry first: a program that starts before it may never be listed.
+    pyatspi.Registry.getDesktop(0)
     prozess = subprocess.Popen([programm], env=umgebung, cwd=tempfile.gettempdir())
     try:
         element("label", ERSTE_FRAGE)

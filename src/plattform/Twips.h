@@ -2,10 +2,10 @@
 
 #include <QRect>
 
-namespace zirvanto::editor {
+namespace zirvanto {
 
-// The editor's windows are laid out in twips; 15 twips are one
-// device-independent pixel.
+// Windows are laid out in twips; 15 twips are one device-independent
+// pixel, so Qt's own scaling keeps them sharp on high-DPI screens.
 constexpr int px(int twips) {
     return (twips + 7) / 15;
 }
@@ -13,4 +13,4 @@ constexpr QRect twipsRect(int links, int oben, int breite, int hoehe) {
     return QRect(px(links), px(oben), px(breite), px(hoehe));
 }
 
-} // namespace zirvanto::editor
+} // namespace zirvanto
