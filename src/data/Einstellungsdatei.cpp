@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zirvanto {
@@ -84,29 +85,47 @@ std::optional<QDateTime> schreibbar(const QDateTime& zeitpunkt) {
     return zeitpunkt;
 }
 
-// The entries of every code, upper-cased, in table order: "Main" and
-// "Active" lines look their code up once instead of walking the table.
+// The entries of every code, upper-cased: "Main" and "Active" lines look
+// their code up once instead of walking the table. Entries of one code are
+// chained from the last to the first, so the index costs no allocation per
+// entry; a code that is upper-case already (the usual case) is its own key.
 class Codeverzeichnis {
 public:
-    explicit Codeverzeichnis(const Waehrungstabelle& tabelle) {
-        for (std::size_t k = 0; k < tabelle.size(); ++k)
-            eintraege_[tabelle[k].ISO.toUpper()].push_back(k);
+    explicit Codeverzeichnis(const Waehrungstabelle& tabelle)
+        : vorgaenger_(tabelle.size(), Keiner) {
+        letzter_.reserve(qsizetype(tabelle.size()));
+        for (std::size_t k = 0; k < tabelle.size(); ++k) {
+            const QString& iso = tabelle[k].ISO;
+            const QString schluessel = iso.isUpper() ? iso : iso.toUpper();
+            const auto it = letzter_.find(schluessel);
+            if (it == letzter_.end()) {
+                letzter_.insert(schluessel, k);
+            } else {
+                vorgaenger_[k] = *it;
+                *it = k;
+            }
+        }
     }
-    const std::vector<std::size_t>& operator[](const QString& codeGross) const {
-        static const std::vector<std::size_t> keine;
-        const auto it = eintraege_.constFind(codeGross);
-        return it == eintraege_.cend() ? keine : *it;
+    // Calls `f` with every entry of the code, the last entry first.
+    template <typename F> void fuerJeden(const QString& codeGross, F f) const {
+        const auto it = letzter_.constFind(codeGross);
+        for (std::size_t k = it == letzter_.cend() ? Keiner : *it; k != Keiner; k = vorgaenger_[k])
+            f(k);
     }
 
 private:
-    QHash<QString, std::vector<std::size_t>> eintraege_;
+    static constexpr std::size_t Keiner = std::size_t(-1);
+    QHash<QString, std::size_t> letzter_;
+    std::vector<std::size_t> vorgaenger_;
 };
 
 // With several entries of the code the last one wins.
 void hauptwaehrungLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes,
                         const QString& wert) {
-    for (std::size_t k : codes[wert.toUpper()])
-        tabelle.HauptwaehrungIndex = qsizetype(k);
+    bool gefunden = false;
+    codes.fuerJeden(wert.toUpper(), [&](std::size_t k) {
+        if (!std::exchange(gefunden, true)) tabelle.HauptwaehrungIndex = qsizetype(k);
+    });
 }
 
 // "Code;Row": every entry with that code is shown in that row.
@@ -117,10 +136,10 @@ void aktivLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes, const Q
     const auto platz =
         ganzzahl(zahlLesen(QStringView(text).sliced(semikolon + 1)), 1, SeitenZeilen);
     if (!platz) return;
-    for (std::size_t k : codes[ohneRaender(QStringView(text).first(semikolon)).toString()]) {
+    codes.fuerJeden(ohneRaender(QStringView(text).first(semikolon)).toString(), [&](std::size_t k) {
         tabelle[k].Aktiv = true;
         tabelle[k].Platz = int16_t(*platz);
-    }
+    });
 }
 
 // "TEXT" and two characters that give the index 1..20.
@@ -225,7 +244,10 @@ Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& gl
     const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
     if (!lesung.gefunden || !lesung.fehler.isEmpty()) return {lesung.gefunden, lesung.fehler, {}};
     globals.einstellungen.FreshInstalled = false;
-    return {true, {}, einstellungenAnwenden(lesung.zeilen, globals, locale)};
+    QStringList zeilen;
+    for (const QStringView zeile : lesung.zeilen)
+        zeilen.append(zeile.toString());
+    return {true, {}, einstellungenAnwenden(zeilen, globals, locale)};
 }
 
 QStringList einstellungszeilen(const Globals& globals, const QLocale& locale) {

@@ -39,7 +39,7 @@ QString kursdatensatz(const Waehrung& waehrung) {
 Dateistand kurseLesen(const QString& programmordner, Waehrungstabelle& tabelle) {
     const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Kursdateiname));
     tabelle.reservieren(tabelle.size() + std::size_t(lesung.zeilen.size()));
-    for (const QString& zeile : lesung.zeilen) {
+    for (const QStringView zeile : lesung.zeilen) {
         const QStringView satz = ohneRaender(zeile);
         if (!satz.isEmpty()) tabelle.anhaengen(kursdatensatzLesen(satz));
     }

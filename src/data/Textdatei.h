@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 namespace zirvanto {
 
 // The outcome of a save. On failure the former file is left as it was and
@@ -16,10 +18,16 @@ struct Speicherergebnis {
     explicit operator bool() const { return ok; }
 };
 
-// Decodes a text file's bytes and splits them into lines: Windows-1252, or
-// UTF-8 when the bytes start with a UTF-8 byte-order mark. Lines end with
-// CR LF, LF or CR alone; a missing last line end is accepted, and a final
-// line end does not start another line.
+// Decodes a text file's bytes: Windows-1252, or UTF-8 when the bytes start
+// with a UTF-8 byte-order mark.
+QString textDekodieren(QByteArrayView bytes);
+
+// The lines of a text, as views into it. Lines end with CR LF, LF or CR
+// alone; a missing last line end is accepted, and a final line end does not
+// start another line.
+std::vector<QStringView> zeilenTeilen(QStringView text);
+
+// Both steps at once, each line a string of its own.
 QStringList textzeilen(QByteArrayView bytes);
 
 // The bytes of a text file: every line followed by CR LF, in Windows-1252,
@@ -34,8 +42,11 @@ struct Dateistand {
     QString fehler;        // why it could not be read; empty when it was
 };
 
+// The text of a file and its lines, as views into `text`: one allocation
+// for the whole file rather than one a line.
 struct Textlesung : Dateistand {
-    QStringList zeilen;
+    QString text;
+    std::vector<QStringView> zeilen;
 };
 
 // Reads a text file. Only a regular file is opened: a folder, a named pipe

@@ -45,6 +45,14 @@ TEST(Textdatei, SchreibtWindows1252OderUtf8) {
     }
 }
 
+TEST(Textdatei, JedesWindowsZeichenKommtUnveraendertZurueck) {
+    QByteArray alle;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n') alle += char(b);
+    alle += "\r\n";
+    EXPECT_EQ(textdateiBytes(textzeilen(alle)), alle);
+}
+
 TEST(Textdatei, OhneRaender) {
     EXPECT_EQ(ohneRaender(u" \t a b \r\n"), u"a b");
     EXPECT_EQ(ohneRaender(u"   "), u"");
