@@ -1,8 +1,9 @@
 #include "editor/CurrencyEdit.h"
 
 #include "data/Zahlentext.h"
-#include "plattform/Twips.h"
+#include "editor/Knopf.h"
 #include "plattform/Plattform.h"
+#include "plattform/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <algorithm>
 
 namespace zirvanto {
+
+using editor::knopf;
 
 double kursLesen(QString text) {
     return zahlLesen(text.replace(QLatin1Char(','), QLatin1Char('.')));
@@ -45,15 +48,6 @@ QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugangsnam
     t->setGeometry(rahmen);
     beschriftung->setBuddy(t);
     return t;
-}
-
-QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
-                   const QString& zugangsname, QRect rahmen) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    k->setAccessibleName(zugangsname);
-    k->setGeometry(rahmen);
-    return k;
 }
 
 } // namespace

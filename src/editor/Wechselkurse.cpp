@@ -1,9 +1,10 @@
 #include "editor/Wechselkurse.h"
 
 #include "editor/CurrencyEdit.h"
+#include "editor/Knopf.h"
 #include "editor/Kursliste.h"
-#include "plattform/Twips.h"
 #include "plattform/Plattform.h"
+#include "plattform/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,18 +17,7 @@
 
 namespace zirvanto {
 
-namespace {
-
-QPushButton* knopf(QWidget* eltern, const char* name, const QString& text,
-                   const QString& zugangsname, QRect rahmen) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    k->setAccessibleName(zugangsname);
-    k->setGeometry(rahmen);
-    return k;
-}
-
-} // namespace
+using editor::knopf;
 
 Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLocale locale,
                            const QString& titel, QWidget* parent)
