@@ -12,6 +12,10 @@ namespace zirvanto {
 namespace {
 
 constexpr qsizetype LaengsterFlaggenname = 64;
+// A flag field longer than this gives no flag without being copied: every
+// "[" inside a long flag field starts a record whose flag field runs to the
+// same "]", and copying each would make a large reply take quadratic time.
+constexpr qsizetype LaengstesFlaggenfeld = 256;
 
 bool steuerzeichen(QChar c) {
     return c.unicode() < 32 || c.unicode() == 127;
@@ -35,12 +39,15 @@ std::vector<Kurssatz> klammersaetze(QStringView antwort, int& vollstaendig) {
     std::vector<Kurssatz> saetze;
     vollstaendig = 0;
     qsizetype anfang = antwort.indexOf(u'[');
+    // The "]" last found is also the next one after any later third ":"
+    // before it, so records nested in a flag field do not search again.
+    qsizetype ende = -1;
     while (anfang >= 0) {
         const qsizetype d1 = antwort.indexOf(u':', anfang + 1);
         const qsizetype d2 = d1 < 0 ? -1 : antwort.indexOf(u':', d1 + 1);
         const qsizetype d3 = d2 < 0 ? -1 : antwort.indexOf(u':', d2 + 1);
-        const qsizetype ende = d3 < 0 ? -1 : antwort.indexOf(u']', d3 + 1);
-        if (ende < 0) break; // an incomplete record ends the scan
+        if (d3 >= 0 && ende <= d3) ende = antwort.indexOf(u']', d3 + 1);
+        if (d3 < 0 || ende < 0) break; // an incomplete record ends the scan
         ++vollstaendig;
         const auto feld = [&](qsizetype von, qsizetype bis) {
             return antwort.sliced(von + 1, bis - von - 1);
@@ -49,7 +56,8 @@ std::vector<Kurssatz> klammersaetze(QStringView antwort, int& vollstaendig) {
         satz.ISO = ohneSteuerzeichen(feld(anfang, d1));
         satz.Name = entitaetenErsetzen(ohneSteuerzeichen(feld(d1, d2)));
         satz.Kurs = zahlLesen(feld(d2, d3));
-        satz.Flagge = flaggenname(ohneSteuerzeichen(feld(d3, ende)));
+        if (ende - d3 - 1 <= LaengstesFlaggenfeld)
+            satz.Flagge = flaggenname(ohneSteuerzeichen(feld(d3, ende)));
         if (gueltigerKurs(satz.Kurs)) saetze.push_back(std::move(satz));
         anfang = antwort.indexOf(u'[', d3 + 1);
     }

@@ -50,11 +50,17 @@ TEST(Kursantwort, KlammersaetzeUndIhreFelder) {
         {"[U\rS\nD:Dol\tlar:1:u\rs.png]", {"USD|Dollar|1|us.png"}},
         {"[A:a:1:../at.bmp][B:b:1:.x.png][C:c:1:c.exe][D:d:1:-d.gif][E:e:1:A_b-1.JPEG]",
          {"A|a|1|", "B|b|1|", "C|c|1|", "D|d|1|", "E|e|1|A_b-1.JPEG"}},
+        // A record inside a flag field shares its "]"; a flag field far
+        // longer than any flag name gives no flag.
+        {"[A:a:1:[B:b:2:[C:c:3:c.gif]", {"A|a|1|", "B|b|2|", "C|c|3|c.gif"}},
+        {"[A:a:1:(none)][B:b:2:[C:c:3:c.gif]", {"A|a|1|(none)", "B|b|2|", "C|c|3|c.gif"}},
     };
     for (const auto& [antwort, erwartet] : faelle)
         EXPECT_EQ(saetze(QString::fromUtf8(antwort)), erwartet) << antwort;
     EXPECT_EQ(flaggenname(QString(60, u'a') + ".png").size(), 64);
     EXPECT_EQ(flaggenname(QString(61, u'a') + ".png"), QString());
+    EXPECT_EQ(saetze(QStringLiteral("[A:a:1:") + QString(300, u'\r') + QStringLiteral("a.png]")),
+              QStringList{"A|a|1|"});
 }
 
 TEST(Kursantwort, EzbTagesdateiUndAbgleich) {
