@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -85,61 +86,61 @@ std::optional<QDateTime> schreibbar(const QDateTime& zeitpunkt) {
     return zeitpunkt;
 }
 
-// The entries of every code, upper-cased: "Main" and "Active" lines look
-// their code up once instead of walking the table. Entries of one code are
-// chained from the last to the first, so the index costs no allocation per
-// entry; a code that is upper-case already (the usual case) is its own key.
+// The entries of the codes that "Main" and "Active" lines name, upper-cased:
+// one pass over the table for all such lines instead of one a line. Only
+// the named codes are kept, so a large table costs no memory here.
 class Codeverzeichnis {
 public:
-    explicit Codeverzeichnis(const Waehrungstabelle& tabelle)
-        : vorgaenger_(tabelle.size(), Keiner) {
-        letzter_.reserve(qsizetype(tabelle.size()));
+    Codeverzeichnis(const Waehrungstabelle& tabelle, const QSet<QString>& gesucht) {
+        if (gesucht.isEmpty()) return;
+        for (const QString& code : gesucht)
+            eintraege_.insert(code, {});
         for (std::size_t k = 0; k < tabelle.size(); ++k) {
             const QString& iso = tabelle[k].ISO;
-            const QString schluessel = iso.isUpper() ? iso : iso.toUpper();
-            const auto it = letzter_.find(schluessel);
-            if (it == letzter_.end()) {
-                letzter_.insert(schluessel, k);
-            } else {
-                vorgaenger_[k] = *it;
-                *it = k;
-            }
+            // Most codes are upper-case already and need no copy.
+            const auto it = eintraege_.find(iso.isUpper() ? iso : iso.toUpper());
+            if (it != eintraege_.end()) it->push_back(k);
         }
     }
-    // Calls `f` with every entry of the code, the last entry first.
-    template <typename F> void fuerJeden(const QString& codeGross, F f) const {
-        const auto it = letzter_.constFind(codeGross);
-        for (std::size_t k = it == letzter_.cend() ? Keiner : *it; k != Keiner; k = vorgaenger_[k])
-            f(k);
+    const std::vector<std::size_t>& operator[](const QString& codeGross) const {
+        static const std::vector<std::size_t> keine;
+        const auto it = eintraege_.constFind(codeGross);
+        return it == eintraege_.cend() ? keine : *it;
     }
 
 private:
-    static constexpr std::size_t Keiner = std::size_t(-1);
-    QHash<QString, std::size_t> letzter_;
-    std::vector<std::size_t> vorgaenger_;
+    QHash<QString, std::vector<std::size_t>> eintraege_;
 };
+
+// The code a "Main" or "Active" line names, upper-cased; "Active" without
+// its row gives none.
+std::optional<QString> zeilencode(bool haupt, const QString& wert) {
+    const QString text = wert.toUpper();
+    if (haupt) return text;
+    const qsizetype semikolon = text.indexOf(u';');
+    if (semikolon < 0) return std::nullopt;
+    return ohneRaender(QStringView(text).first(semikolon)).toString();
+}
 
 // With several entries of the code the last one wins.
 void hauptwaehrungLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes,
                         const QString& wert) {
-    bool gefunden = false;
-    codes.fuerJeden(wert.toUpper(), [&](std::size_t k) {
-        if (!std::exchange(gefunden, true)) tabelle.HauptwaehrungIndex = qsizetype(k);
-    });
+    const auto& eintraege = codes[*zeilencode(true, wert)];
+    if (!eintraege.empty()) tabelle.HauptwaehrungIndex = qsizetype(eintraege.back());
 }
 
 // "Code;Row": every entry with that code is shown in that row.
 void aktivLesen(Waehrungstabelle& tabelle, const Codeverzeichnis& codes, const QString& wert) {
+    const auto code = zeilencode(false, wert);
+    if (!code) return;
     const QString text = wert.toUpper();
-    const qsizetype semikolon = text.indexOf(u';');
-    if (semikolon < 0) return;
     const auto platz =
-        ganzzahl(zahlLesen(QStringView(text).sliced(semikolon + 1)), 1, SeitenZeilen);
+        ganzzahl(zahlLesen(QStringView(text).sliced(text.indexOf(u';') + 1)), 1, SeitenZeilen);
     if (!platz) return;
-    codes.fuerJeden(ohneRaender(QStringView(text).first(semikolon)).toString(), [&](std::size_t k) {
+    for (std::size_t k : codes[*code]) {
         tabelle[k].Aktiv = true;
         tabelle[k].Platz = int16_t(*platz);
-    });
+    }
 }
 
 // "TEXT" and two characters that give the index 1..20.
@@ -196,7 +197,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
     Einstellungen& e = globals.einstellungen;
     Waehrungstabelle& tabelle = globals.Waehrungen;
     std::optional<QString> lastUpdate;
-    const Codeverzeichnis codes(tabelle);
+    // "Main" and "Active" lines touch nothing the other lines set: they are
+    // applied after them, in their order, through one look-up of their codes.
+    std::vector<std::pair<bool, QString>> waehrungszeilen;
+    QSet<QString> gesucht;
 
     for (const QString& zeile : zeilen) {
         const QStringView z = ohneRaender(zeile);
@@ -205,10 +209,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
         const QString schluessel = ohneRaender(z.first(gleich)).toString().toUpper();
         const QString wert = ohneRaender(z.sliced(gleich + 1)).toString();
 
-        if (schluessel == u"MAIN") {
-            hauptwaehrungLesen(tabelle, codes, wert);
-        } else if (schluessel == u"ACTIVE") {
-            aktivLesen(tabelle, codes, wert);
+        if (schluessel == u"MAIN" || schluessel == u"ACTIVE") {
+            const bool haupt = schluessel == u"MAIN";
+            if (const auto code = zeilencode(haupt, wert)) gesucht.insert(*code);
+            waehrungszeilen.emplace_back(haupt, wert);
         } else if (schluessel == u"CURRENCYURL") {
             e.CurrencyURL = wert;
         } else if (schluessel == u"WERBEURL") {
@@ -233,6 +237,14 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
         } else {
             textLesen(e, schluessel, wert);
         }
+    }
+
+    const Codeverzeichnis codes(tabelle, gesucht);
+    for (const auto& [haupt, wert] : waehrungszeilen) {
+        if (haupt)
+            hauptwaehrungLesen(tabelle, codes, wert);
+        else
+            aktivLesen(tabelle, codes, wert);
     }
 
     if (!tabelle.gueltigerIndex(tabelle.HauptwaehrungIndex)) tabelle.HauptwaehrungIndex = 0;
