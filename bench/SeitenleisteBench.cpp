@@ -134,15 +134,3 @@ BENCHMARK(ListeAufklappen)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zirvanto
-
-// A main of its own: the benchmarks need a QApplication, on the offscreen
-// platform so they run without a screen.
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -64,15 +64,3 @@ BENCHMARK(WechselkurseOeffnen)
 
 } // namespace
 } // namespace zirvanto
-
-// A main of its own: the window needs a QApplication, on the offscreen
-// platform so it runs without a screen.
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
