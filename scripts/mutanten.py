@@ -104,6 +104,7 @@ def uebersetzen(mutanten, befehle):
         if befehl is None:
             continue
         text = pfad.read_text(encoding="utf-8").replace("\n".join(m.alt), "\n".join(m.neu))
+        text = text.replace("#pragma once", "", 1)  # compiled alone, a header is a main file
         teile, argumente, i = shlex.split(befehl["command"]), [], 1
         while i < len(teile):
             if teile[i] in ("-o", "-c", "-MF", "-MT", "-MQ"):
