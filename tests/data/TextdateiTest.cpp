@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-using namespace zirvanto;
 using namespace Qt::StringLiterals;
 
+namespace zirvanto {
 namespace {
 
 struct Zeilenfall {
@@ -31,52 +31,37 @@ TEST(Textdatei, ZerlegtInZeilen) {
 TEST(Textdatei, SchreibtWindows1252OderUtf8) {
     const Zeilenfall faelle[] = {
         // clang-format off
-        {"", {}}, {"\r\n", {""}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"\xE4\xF6\xFC\xDF\x80\x81\r\n", {u"äöüß€\u0081"_s}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\xE4\xF6\xFC\xDF\x80\x81\r\n", {u"äöüß€\u0081"_s}},
         // a character outside Windows-1252: the whole file in UTF-8
         {"\xEF\xBB\xBF\xC3\xA4\r\nZ\xC5\x82oty\r\n", {u"ä"_s, u"Złoty"_s}},
         // text starting like a byte-order mark in Windows-1252: also UTF-8
         {"\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF" "A\r\n", {u"ï»¿A"_s}},
         // clang-format on
     };
-    for (const auto& f : faelle) {
+    for (const auto& f : faelle)
         EXPECT_EQ(textdateiBytes(f.zeilen), f.bytes) << f.bytes.toHex().data();
-        EXPECT_EQ(textzeilen(f.bytes), f.zeilen);
-    }
-}
-
-TEST(Textdatei, JedesWindowsZeichenKommtUnveraendertZurueck) {
-    QByteArray alle;
+    QByteArray alle; // every Windows-1252 byte comes back unchanged
     for (int b = 1; b < 256; ++b)
         if (b != '\r' && b != '\n') alle += char(b);
     alle += "\r\n";
     EXPECT_EQ(textdateiBytes(textzeilen(alle)), alle);
 }
 
-TEST(Textdatei, OhneRaender) {
+TEST(Textdatei, OhneRaenderBehaeltAndereLeerzeichen) {
     EXPECT_EQ(ohneRaender(u" \t a b \r\n"), u"a b");
-    EXPECT_EQ(ohneRaender(u"   "), u"");
     EXPECT_EQ(ohneRaender(u"\u00A0x\u00A0"), u"\u00A0x\u00A0");
 }
-
-} // namespace
-
-namespace zirvanto {
-namespace {
 
 using TextdateiOrdner = Programmordner;
 
 TEST_F(TextdateiOrdner, EntferntNurLiegengebliebeneKopien) {
-    const QStringList bleibt{"zirvanto.ini", "zirvanto.ini.Ab12C", "zirvanto.ini.Ab-2Cd",
-                             "Zirvanto.ini.Ab12Cd", "zirvanto.iniXAb12Cd"};
+    const QStringList bleibt{"Zirvanto.ini.Ab12Cd", "zirvanto.ini", "zirvanto.ini.Ab-2Cd",
+                             "zirvanto.ini.Ab12C", "zirvanto.iniXAb12Cd"};
     for (const QString& name : bleibt + QStringList{"zirvanto.ini.Ab12Cd", "currency.ini.XYZ123"})
         schreiben(name, "x");
     for (const char* datei : {"zirvanto.ini", "currency.ini"})
         liegengebliebeneKopienEntfernen(ordner.path(), datei);
-    QStringList uebrig = QDir(ordner.path()).entryList(QDir::Files);
-    uebrig.sort();
-    EXPECT_EQ(uebrig, (QStringList{"Zirvanto.ini.Ab12Cd", "zirvanto.ini", "zirvanto.ini.Ab-2Cd",
-                                   "zirvanto.ini.Ab12C", "zirvanto.iniXAb12Cd"}));
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files, QDir::Name), bleibt);
 }
 
 } // namespace
