@@ -74,9 +74,14 @@ TEST_F(KursdateiOrdner, RundreiseGibtDieselbenBytes) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST_F(KursdateiOrdner, FehlgeschlagenesSpeichern) {
-    speichernScheitert("currency.ini",
-                       [&] { return kurseSpeichern(ordner.path(), Waehrungstabelle()); });
+// A folder under the file's name: no save can replace it.
+TEST_F(KursdateiOrdner, FehlgeschlagenesSpeichernLaesstDenOrdnerWieEinWar) {
+    ASSERT_TRUE(QDir(ordner.path()).mkpath("currency.ini/inhalt"));
+    const Speicherergebnis ergebnis = kurseSpeichern(ordner.path(), Waehrungstabelle());
+    EXPECT_TRUE(!ergebnis.ok && !ergebnis.fehler.isEmpty());
+    const auto eintraege = QDir::AllEntries | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(ordner.path()).entryList(eintraege), QStringList{"currency.ini"}); // no copy
+    EXPECT_EQ(QDir(pfad("currency.ini")).entryList(eintraege), QStringList{"inhalt"});
 }
 
 } // namespace
