@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -20,8 +19,8 @@ TEST(Zahlentext, SchreibtFesteUndExponentenform) {
         const char* text;
     } faelle[] = {
         // clang-format off
-        {0.0, " 0"}, {-0.0, " 0"}, {-2.0, "-2"}, {100.0, " 100"}, {0.5, " .5"}, {-0.5, "-.5"},
-        {0.1 + 0.2, " .3"}, {std::numeric_limits<double>::infinity(), " 0"}, {std::nan(""), " 0"},
+        {0.0, " 0"}, {-0.0, " 0"}, {-2.0, "-2"}, {100.0, " 100"}, {-0.5, "-.5"}, {0.1 + 0.2, " .3"},
+        {std::numeric_limits<double>::infinity(), " 0"}, {std::nan(""), " 0"},
         // 15 significant digits; halves round away from zero
         {2.0 / 3, " .666666666666667"}, {-1.000000000000005, "-1.00000000000001"},
         // fixed from 0.0001 up to below 1E15, decided after rounding
@@ -65,11 +64,9 @@ TEST(Zahlentext, RundreiseBehaeltFuenfzehnStellen) {
     std::uniform_int_distribution<std::int64_t> mantisse(1, 999'999'999'999'999);
     std::uniform_int_distribution<int> exponent(-40, 40);
     for (int i = 0; i < 500; ++i) {
-        const std::string text =
-            std::to_string(mantisse(zufall)) + "e" + std::to_string(exponent(zufall));
-        double genau = 0;
-        std::from_chars(text.data(), text.data() + text.size(), genau);
-        ASSERT_EQ(zahlLesen(zahlentext(genau)), genau) << text;
+        const double genau =
+            std::stod(std::to_string(mantisse(zufall)) + "e" + std::to_string(exponent(zufall)));
+        ASSERT_EQ(zahlLesen(zahlentext(genau)), genau) << genau;
         const QString beliebig = zahlentext(-genau / 3); // any value: its text stays
         ASSERT_EQ(zahlentext(zahlLesen(beliebig)), beliebig);
     }
