@@ -69,13 +69,11 @@ TEST(Einstellungsdatei, SchlechteZeilenHaltenNichtAuf) {
     Globals g = mitTabelle();
     g.Waehrungen.HauptwaehrungIndex = 9; // names no entry
     g.Waehrungen[4] = {"  USD ", "Dollar", 1.14, true, 1, "", false};
-    einstellungenAnwenden({"Active = ATS", "Port = 99999", "Active = DEM;14", "Update = gestern",
-                           "Update = 02.01.2001 00:00:00", "Update = morgen",
-                           "==", "Main = nichts"},
+    einstellungenAnwenden({"Active = ATS", "Active = DEM;14", "Update = gestern", "==",
+                           "Update = 02.01.2001 00:00:00", "Update = morgen", "Main = nichts"},
                           g, Deutsch);
     const QStringList zeilen = einstellungszeilen(g, Deutsch);
     EXPECT_EQ(zeilen[0], "Main = EUR");
-    EXPECT_EQ(zeilen[6], "Port = 0");
     EXPECT_EQ(zeilen[7], "Update = 02.01.2001 00:00:00");
     EXPECT_EQ(zeilen[9], "Text01 = Zirvanto"); // no FreshInstalled line while it is false
     // Active lines in the order of the table, codes without blanks.
