@@ -89,6 +89,7 @@ TEST(Tastenfolgen, ZeigenDieErwartetenErgebnisse) {
             EXPECT_EQ(euro.isEmpty() ? euro : r.werk.anzeige().DispEuro, angezeigt(euro)) << ort;
             EXPECT_EQ(r.werk.Zustand, treffer.captured(3).toInt()) << ort;
         }
+        EXPECT_EQ(stand, zeile.size()) << "every line ends with a check: " << zeile.toStdString();
     }
 }
 
