@@ -10,21 +10,17 @@
 namespace zirvanto {
 namespace {
 
-void schreiben(const QString& pfad, const QByteArray& bytes) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(pfad).path()));
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A file beside the executable makes a portable installation; without one
 // the user's folder is used, and a rate table the user already has stays.
 TEST(OrdnerwahlTest, TragbarNebenEinerDateiSonstImDatenordnerOhneIhnZuUeberschreiben) {
     for (const QString neben : {"currency.ini", "zirvanto.ini", "zirvanto"}) {
         QTemporaryDir w;
-        schreiben(w.filePath("bin/") + neben, "");
-        schreiben(w.filePath("share/zirvanto/currency.ini"), "geliefert");
-        schreiben(w.filePath("heim/Z/currency.ini"), "eigene");
+        for (const QString& datei :
+             QStringList{"bin/" + neben, "share/zirvanto/currency.ini", "heim/Z/currency.ini"}) {
+            QDir().mkpath(QFileInfo(w.filePath(datei)).path());
+            QFile f(w.filePath(datei));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(datei.toUtf8()));
+        }
         const Ordnerwahl wahl = ordnerBestimmen(w.filePath("bin"), w.filePath("heim/Z"));
         const bool tragbar = neben != "zirvanto";
         EXPECT_EQ(wahl.programmordner, w.filePath(tragbar ? "bin" : "heim/Z"))
@@ -33,7 +29,7 @@ TEST(OrdnerwahlTest, TragbarNebenEinerDateiSonstImDatenordnerOhneIhnZuUeberschre
                   tragbar ? QStringList() : QStringList{w.filePath("share/zirvanto")});
         QFile kurse(w.filePath("heim/Z/currency.ini"));
         ASSERT_TRUE(kurse.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kurse.readAll(), "eigene");
+        EXPECT_EQ(kurse.readAll(), "heim/Z/currency.ini");
     }
 }
 
