@@ -29,9 +29,6 @@ struct WechselkurseTest : ::testing::Test {
                               "USD:Dollar: 1.085:: 0", "XDR:D: .333333333333333333:: 0"})
             tabelle.anhaengen(kursdatensatzLesen(QString::fromUtf8(z)));
         tabelle.HauptwaehrungIndex = 4;
-        oeffnen();
-    }
-    void oeffnen() {
         fenster = std::make_unique<Wechselkurse>(tabelle, plattform, QLocale(QLocale::German),
                                                  QStringLiteral("Titel"));
         fenster->show();
@@ -160,10 +157,10 @@ TEST_F(WechselkurseTest, Loeschen) {
         EXPECT_EQ(isos.join(u',') + " / " + gelistet.join(u','), QString::fromUtf8(f.codes));
         EXPECT_EQ(tabelle.hauptwaehrung().ISO, QString::fromUtf8(f.haupt));
 
-        // Opened again, the first row is current, even as the only one.
-        oeffnen();
+        // Opened again, unfocused, the first row is current, even as the only one.
+        Wechselkurse wieder(tabelle, plattform, QLocale(QLocale::German), QString());
         eingeben({nullptr, "Neu"}, Ok);
-        klicken(fenster.get(), "Bearbeiten");
+        wieder.Bearbeiten_Click();
         EXPECT_EQ(eintraege().join(u'\n').contains(gelistet.value(0, "-") + ":Neu:"),
                   !gelistet.isEmpty());
     }
