@@ -12,10 +12,8 @@ namespace {
 TEST(Anmeldeantwort, WerteNachSchluessel) {
     const std::pair<const char*, std::optional<QString>> faelle[] = {
         {"x\nLogoURL = http://a/b?c=1  \nFlagURL=f", "http://a/b?c=1"},
-        {"LogoURL=zuletzt", "zuletzt"}, // no final line feed
-        {"LogoURL = mit CR\r\nText01=x", "mit CR\r"},
+        {"LogoURL=zuletzt", "zuletzt"},            // no final line feed
         {"LogoURL\nText01 = fremd", std::nullopt}, // no "=" on its own line
-        {"logourl = klein", std::nullopt},
         {"LogoURL =\n", ""},
     };
     for (const auto& [antwort, wert] : faelle)
@@ -41,24 +39,22 @@ TEST(Kursantwort, KlammersaetzeUndIhreFelder) {
     const std::pair<const char*, QStringList> faelle[] = {
         {"<h1>Kurse</h1>[ USD : US-Dollar : 1.1415 : us.bmp ]<br>\n[CHF:Franken:.92:(none)]!",
          {"USD|US-Dollar|1.1415|us.bmp", "CHF|Franken|0.92|(none)"}},
-        {"[USD:Dollar:1.1]", {}},         // the third ":" is missing
-        {"[USD:Dollar:1.1:us.bmp", {}},   // the "]" is missing
-        {"[A:a:2:]x[B:b:3:", {"A|a|2|"}}, // records before an incomplete one stay
-        {"[DKK:Krone:1,5:]", {"DKK|Krone|1|"}},
+        {"[USD:Dollar:1.1]", {}},             // the third ":" is missing
+        {"[USD:Dollar:1.1:us.bmp", {}},       // the "]" is missing
+        {"[A:a:2:]x[B:b:3:", {"A|a|2|"}},     // records before an incomplete one stay
         {"[X:x::][Y:y:-1:][Z:z:1e999:]", {}}, // rates of 0, below 0, beyond a double
         {"[SEK:Kr&ouml;ne &amp;auml;:11:]", {"SEK|Kröne &auml;|11|"}},
         {"[U\rS\nD:Dol\tlar:1:u\rs.png]", {"USD|Dollar|1|us.png"}},
         {"[A:a:1:../at.bmp][B:b:1:.x.png][C:c:1:c.exe][D:d:1:-d.gif][E:e:1:A_b-1.JPEG]",
          {"A|a|1|", "B|b|1|", "C|c|1|", "D|d|1|", "E|e|1|A_b-1.JPEG"}},
-        // A record inside a flag field shares its "]"; a flag field far
-        // longer than any flag name gives no flag.
+        // A record inside a flag field shares its "]".
         {"[A:a:1:[B:b:2:[C:c:3:c.gif]", {"A|a|1|", "B|b|2|", "C|c|3|c.gif"}},
-        {"[A:a:1:(none)][B:b:2:[C:c:3:c.gif]", {"A|a|1|(none)", "B|b|2|", "C|c|3|c.gif"}},
     };
     for (const auto& [antwort, erwartet] : faelle)
         EXPECT_EQ(saetze(QString::fromUtf8(antwort)), erwartet) << antwort;
     EXPECT_EQ(flaggenname(QString(60, u'a') + ".png").size(), 64);
     EXPECT_EQ(flaggenname(QString(61, u'a') + ".png"), QString());
+    // A flag field far longer than any flag name gives no flag.
     EXPECT_EQ(saetze(QStringLiteral("[A:a:1:") + QString(300, u'\r') + QStringLiteral("a.png]")),
               QStringList{"A|a|1|"});
 }

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QTextDocument>
 
 namespace zirvanto {
 namespace {
@@ -24,12 +23,6 @@ QByteArray bild(int breite, int hoehe) {
     puffer.open(QIODevice::WriteOnly);
     b.save(&puffer, "BMP");
     return puffer.data();
-}
-
-QString alsKlartext(const QString& tooltip) {
-    QTextDocument d;
-    d.setHtml(tooltip);
-    return Qt::mightBeRichText(tooltip) ? d.toPlainText() : tooltip;
 }
 
 // Every request goes through the test server as the proxy, so the built-in
@@ -55,7 +48,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(rechner.get()));
         return *rechner;
     }
-    QColor farbe(const char* feld) { return kind<QLabel>(feld)->palette().color(QPalette::Text); }
     Antwort antwort;
 
     test::Testserver server;
@@ -63,18 +55,17 @@ protected:
 
 TEST_F(OnlineTest, StartMitUpdateUndDanachDerUpdateKnopf) {
     einstellen("AutoUpdate = 1\r\nFreshInstalled = 1\r\n");
-    bool wartend = false;
+    int nz = 0;
     server.antworten = [&](const QByteArray& ziel) -> Antwort {
         if (ziel == Skript + "install&rechner=1010")
             return {200, "FlagURL = http://flaggen.example/\nLogoURL = http://logo.example/l?x=1\n"
                          "Text01 = <b>Neu</b>\nText08 = <i>Werbung</i>\n"};
-        if (ziel == Kurse) {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                wartend = wartend || (w->objectName() == u"Status" && w->isVisible());
-            wartend = wartend && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        if (ziel == Kurse)
             return {200, "[USD:US-Dollar:1.1415:us.bmp]<br>[NZD:Neuseeland-Dollar:1.9:nz.bmp]"};
-        }
         if (ziel == "http://flaggen.example/us.bmp") return {200, bild(31, 24)};
+        // Pictures refused: too high, then one byte too short.
+        if (ziel == "http://flaggen.example/nz.bmp")
+            return {200, nz++ ? bild(2, 2).leftJustified(513, '\0') : bild(1, 1025)};
         if (ziel == "http://logo.example/l?x=1&rechner=1010") return {200, bild(266, 89)};
         return {404};
     };
@@ -83,16 +74,11 @@ TEST_F(OnlineTest, StartMitUpdateUndDanachDerUpdateKnopf) {
               (QList<QByteArray>{Skript + "install&rechner=1010", Kurse,
                                  "http://flaggen.example/us.bmp", "http://flaggen.example/nz.bmp",
                                  "http://logo.example/l?x=1&rechner=1010"}));
-    EXPECT_TRUE(wartend);
     EXPECT_TRUE(plattform.meldungen.empty());
     EXPECT_EQ(r.windowTitle(), QStringLiteral("<b>Neu</b>"));
-    EXPECT_EQ(alsKlartext(kind("WerbeLogo")->toolTip()), QStringLiteral("<i>Werbung</i>"));
+    EXPECT_TRUE(kind("WerbeLogo")->toolTip().contains("&lt;i&gt;Werbung&lt;/i&gt;")); // as text
     EXPECT_EQ(kind<QLabel>("WerbeLogo")->pixmap().size(), QSize(266, 89));
     EXPECT_FALSE(kind<QLabel>("SidePicture(1)")->pixmap().isNull());
-    EXPECT_FALSE(QFile::exists(pfad("nz.bmp")));
-    EXPECT_EQ(farbe("SideBox(1)"), QColor(Qt::black)); // no longer set by hand
-    EXPECT_EQ(alsKlartext(kind("lastUpdate")->toolTip()),
-              QStringLiteral("Wechselkurse von kurse.example"));
     EXPECT_EQ(lesen("currency.ini"), "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.1415:us.bmp: "
                                      "0\r\nNZD:Neuseeland-Dollar: 1.9:nz.bmp: 0\r\n");
     const QByteArray ini = lesen("zirvanto.ini");
@@ -105,27 +91,26 @@ TEST_F(OnlineTest, StartMitUpdateUndDanachDerUpdateKnopf) {
     tippen(QStringLiteral("5"));
     klicken("Update");
     EXPECT_EQ(server.ziele().mid(5), (QList<QByteArray>{Kurse, "http://flaggen.example/nz.bmp"}));
+    EXPECT_FALSE(QFile::exists(pfad("nz.bmp")));
     ASSERT_EQ(plattform.meldungen.size(), 1u);
     EXPECT_EQ(plattform.meldungen[0].text,
               QStringLiteral("Die Wechselkurse wurden erfolgreich geladen."));
     EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
 
-    starten(); // the next start announces itself as a start, and shows the new logo
+    starten(); // the next start announces itself as a start
     EXPECT_EQ(server.ziele().value(7), Skript + "startup&rechner=1010");
 }
 
 TEST_F(OnlineTest, FehlgeschlagenesUpdateAendertNichts) {
-    const Antwort antworten[] = {{500, "Fehler"},
-                                 {200, ""},
-                                 {200, "<html>Proxy-Fehler</html>"},
-                                 {200, "[USD:US-Dollar:0:]"},
-                                 {200, {}, {}, Antwort::Schweigen}};
-    server.antworten = [&](const QByteArray& ziel) {
-        return ziel == Kurse ? antwort : Antwort{404};
-    };
-    starten();
-    const QByteArray kurse = lesen("currency.ini"), ini = lesen("zirvanto.ini");
-    for (const Antwort& a : antworten) {
+    einstellen("AutoUpdate = 1\r\n");
+    Antwort anmeldung{200, {}, {}, Antwort::Schweigen};
+    server.antworten = [&](const QByteArray& ziel) { return ziel == Kurse ? antwort : anmeldung; };
+    starten(); // at start, a request without answer ends the round, silently
+    EXPECT_EQ(server.ziele(), QList<QByteArray>{Skript + "startup&rechner=1010"});
+    EXPECT_TRUE(plattform.meldungen.empty());
+    anmeldung = {200, "Text02 = angemeldet\n"}; // kept though the rates fail
+    const QByteArray kurse = lesen("currency.ini");
+    for (const Antwort& a : {Antwort{500, "Fehler"}, Antwort{200, "<html>Proxy-Fehler</html>"}}) {
         antwort = a;
         plattform.meldungen.clear();
         tippen(QStringLiteral("5"));
@@ -135,37 +120,27 @@ TEST_F(OnlineTest, FehlgeschlagenesUpdateAendertNichts) {
         EXPECT_EQ(plattform.meldungen[0].text,
                   QStringLiteral("Fehler: die Wechselkurse konnten nicht geladen werden!"));
         EXPECT_EQ(lesen("currency.ini"), kurse);
-        EXPECT_EQ(lesen("zirvanto.ini"), ini);
+        EXPECT_TRUE(lesen("zirvanto.ini").contains("\r\nText02 = angemeldet\r\n"));
         EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
-        EXPECT_EQ(farbe("SideBox(1)"), QColor(Qt::red));
         taste(Qt::Key_Escape);
     }
-    // Unregistered, each update tries the registration and the logo first.
-    EXPECT_EQ(server.ziele().mid(0, 3), (QList<QByteArray>{Skript + "startup&rechner=1010",
+    // Unregistered, the update tries the registration and the logo first.
+    EXPECT_EQ(server.ziele().mid(1, 3), (QList<QByteArray>{Skript + "startup&rechner=1010",
                                                            Skript + "logo&rechner=1010", Kurse}));
-}
-
-TEST_F(OnlineTest, StartOhneAntwortWartetEineFristUndFragtNichtWeiter) {
-    einstellen("AutoUpdate = 1\r\n");
-    server.antworten = [](const QByteArray&) { return Antwort{200, {}, {}, Antwort::Schweigen}; };
-    starten();
-    EXPECT_EQ(server.ziele(), QList<QByteArray>{Skript + "startup&rechner=1010"});
-    EXPECT_TRUE(plattform.meldungen.empty());
-    EXPECT_EQ(beschriftung("lastUpdate"), QStringLiteral("1. 1. 2001"));
 }
 
 TEST_F(OnlineTest, EinstellungenBestaetigtUndAbgebrochen) {
     starten();
+    EXPECT_TRUE(server.koepfe.empty()); // no registration without AutoUpdate
     for (const auto& [port, erwartet, knopf] : {std::tuple{"8080.5", 8080, "Neu(0)"},
                                                 {"8081.5", 8082, "Neu(0)"},
-                                                {"70000", 0, "Neu(0)"},
+                                                {"65535", 65535, "Neu(0)"},
+                                                {"65536", 0, "Neu(0)"},
                                                 {"3128", 0, "Neu(1)"}}) {
         QString hilfe;
         plattform.dialogSkript = [&](QDialog& d) {
             d.show();
             if (d.objectName() == u"HilfeDialog") return hilfe = d.windowTitle(), 0;
-            EXPECT_EQ(d.findChild<QLabel*>("datum")->text(),
-                      QStringLiteral("Das letzte Update erfolgte am 01.01.2001."));
             d.findChild<QLineEdit*>("Proxy")->setText(QStringLiteral(" proxy "));
             d.findChild<QLineEdit*>("Port")->setText(QLatin1String(port));
             d.findChild<QCheckBox*>("autoUpdate")->setChecked(true);

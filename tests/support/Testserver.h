@@ -4,14 +4,12 @@
 // test's own thread and answers while the client under test waits in its
 // local event loop. It records the head of every request.
 
-#include <QByteArray>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
 #include <functional>
 #include <ostream>
-#include <utility>
 #include <vector>
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
@@ -26,12 +24,10 @@ struct Antwort {
         Schweigen, // accepts and never answers
         Tropfen,   // a head, then a byte every 100 ms, without end
     };
-    Antwort(int status = 200, QByteArray body = {}, QByteArray kopf = {}, Art art = Sofort)
-        : status(status), body(std::move(body)), kopf(std::move(kopf)), art(art) {}
-    int status;
-    QByteArray body;
-    QByteArray kopf; // further header lines, each ending in CR LF
-    Art art;
+    int status = 200;
+    QByteArray body = {};
+    QByteArray kopf = {}; // further header lines, each ending in CR LF
+    Art art = Sofort;
 };
 
 class Testserver : public QObject {
@@ -62,8 +58,8 @@ public:
 
 private:
     void lesen(QTcpSocket* v) {
-        const QByteArray gelesen = v->property("gelesen").toByteArray() + v->readAll();
-        v->setProperty("gelesen", gelesen);
+        v->setProperty("gelesen", v->property("gelesen").toByteArray() + v->readAll());
+        const QByteArray gelesen = v->property("gelesen").toByteArray();
         if (!gelesen.contains("\r\n\r\n")) return;
         koepfe.push_back(gelesen.left(gelesen.indexOf("\r\n\r\n")));
         const Antwort a = antworten ? antworten(ziele().back()) : Antwort{404};
