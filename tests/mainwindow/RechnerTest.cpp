@@ -2,6 +2,7 @@
 #include "editor/Wechselkurse.h"
 #include "mainwindow/Tastenfeld.h"
 
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
@@ -192,7 +193,8 @@ TEST_F(RechnerTest, NachDemEditorWirdAufgefrischtUndGespeichert) {
     EXPECT_EQ(lesen("zirvanto.ini").left(12), "Main = CHF\r\n");
     EXPECT_FALSE(lesen("zirvanto.ini").contains("Active"));
     EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1,2000 CHF"));
-    EXPECT_EQ(text("SideBox(2)"), QString()); // the row is released
+    EXPECT_EQ(text("SideBox(2)"), QString());               // the row is released
+    EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->count(), 2); // "---" and CHF
 }
 
 // A main currency far down a large table (past 32767) is found by its code
