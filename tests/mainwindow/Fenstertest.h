@@ -38,8 +38,7 @@ protected:
     QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
     void schreiben(const char* name, const QByteArray& inhalt) {
         QFile f(pfad(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
     }
     QByteArray lesen(const char* name) const {
         QFile f(pfad(name));
@@ -66,9 +65,6 @@ protected:
         auto* w = rechner->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
-    }
-    template <typename W = QWidget> W* kind(const char* name) {
-        return kind<W>(QLatin1String(name));
     }
     QString text(const char* feld) { return kind<QLabel>(feld)->text(); }
     QString beschriftung(const char* name) {

@@ -1,327 +1,221 @@
 #include "Fenstertest.h"
+#include "editor/Wechselkurse.h"
 #include "mainwindow/Tastenfeld.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTableView>
 
 namespace zirvanto {
 namespace {
 
 class RechnerTest : public test::Fenstertest {
 protected:
-    QImage pfeilbild() const {
-        return rechner->findChild<QPushButton*>(QStringLiteral("AufZu"))
-            ->icon()
-            .pixmap(21, 21)
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
+    // Pictures compared pixel by pixel: the arrow button's, a file's.
+    static QImage rgb(const QPixmap& p) {
+        return p.toImage().convertToFormat(QImage::Format_RGB32);
     }
-    QImage bilddatei(const char* name) const {
-        return QImage(pfad(name)).convertToFormat(QImage::Format_RGB32);
-    }
-    QAction* kurstabelle() { return aktion("Kurstabelle"); }
+    QImage pfeil() { return rgb(kind<QPushButton>("AufZu")->icon().pixmap(21, 21)); }
+    QImage datei(const char* name) { return rgb(QPixmap(pfad(name))); }
 };
 
-TEST_F(RechnerTest, StartetSchmalMitNullInBeidenAnzeigen) {
-    Rechner& r = oeffnen();
-    EXPECT_EQ(r.windowTitle(), QStringLiteral("Zirvanto"));
-    EXPECT_EQ(r.width(), 273);
-    EXPECT_FALSE(kurstabelle()->isChecked());
-    EXPECT_EQ(text("DispEuro"), QStringLiteral("0,00 "));
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
-    // Until a rate file names a main currency, it is the Euro.
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 1,0000 EUR"));
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("EUR"));
-    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
-    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
-    EXPECT_TRUE(text("Memory").isEmpty());
-    EXPECT_TRUE(kind<QPushButton>("Update")->isEnabled());
+// Typed characters (then a key), and clicks on every keypad button (a digit
+// stands for its button), each row from where the last one ended; the keys
+// reach the calculator whichever control has the focus, and the focus goes
+// back to Equals.
+TEST_F(RechnerTest, TastaturUndTastenfeldTreibenDenRechner) {
+    oeffnen();
+    kind("Divide")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(fokus(), kind("Equals"));
-    EXPECT_TRUE(plattform.meldungen.empty());
-}
-
-TEST_F(RechnerTest, TastaturTreibtDenRechner) {
-    struct Fall {
-        const char* zeichen;
-        Qt::Key taste; // pressed after the characters; Qt::Key_unknown for none
-        const char* erwartet;
-    };
-    oeffnen();
-    for (const Fall& f : {
-             Fall{"2+3*4=", Qt::Key_unknown, "20,00 "},
-             Fall{"2+3*4", Qt::Key_Return, "20,00 "},
-             Fall{"10/4", Qt::Key_Enter, "2,50 "},
-             Fall{"1,5+1.5%", Qt::Key_unknown, "0,02 "},
-             Fall{"123", Qt::Key_Backspace, "12, "},
-             Fall{"5+5", Qt::Key_Escape, "0,00 "},
-             Fall{"7 a", Qt::Key_unknown, "7, "}, // swallowed; the blank does not press Equals
-             // Windows character codes 130..137: MR, MS, M+, CE, C, root, 1/x, sign
-             Fall{"5=„†‚", Qt::Key_unknown, "5,00 "},
-             Fall{"7=ƒ†‚", Qt::Key_unknown, "7,00 "},
-             Fall{"12…", Qt::Key_unknown, "0,00 "},
-             Fall{"9‡", Qt::Key_unknown, "3,00 "},
-             Fall{"4ˆ", Qt::Key_unknown, "0,25 "},
-             Fall{"5=‰", Qt::Key_unknown, "-5,00 "},
-         }) {
+    kind("SideCombo(1)")->setFocus();
+    tippen(QStringLiteral("5"));
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
+    // clang-format off
+    constexpr const char* Faelle[][3] = { // typed, then keys pressed, and the main display
+        {"2+3*4", "Return", "20,00 "}, {"10/4", "Enter", "2,50 "}, {"123", "Backspace", "12, "},
+        {"5+5", "Esc", "0,00 "}, {"7 a", "", "7, "}, // swallowed; the blank does not press Equals
+        {"5=„†‚", "", "5,00 "}}; // Windows character codes 132, 134, 130: M+, C, MR
+    // clang-format on
+    for (const auto& [zeichen, tasten, erwartet] : Faelle) {
         taste(Qt::Key_Escape);
-        tippen(QString::fromUtf8(f.zeichen));
-        if (f.taste != Qt::Key_unknown) taste(f.taste);
-        EXPECT_EQ(text("DispSchilling"), QString::fromUtf8(f.erwartet)) << f.zeichen;
-        EXPECT_EQ(fokus(), kind("Equals")) << f.zeichen;
+        tippen(QString::fromUtf8(zeichen));
+        QTest::keySequence(fokus(), QKeySequence(QString::fromLatin1(tasten)));
+        EXPECT_EQ(text("DispSchilling"), QString::fromUtf8(erwartet)) << zeichen;
+        EXPECT_EQ(fokus(), kind("Equals")) << zeichen;
     }
-}
-
-TEST_F(RechnerTest, TastenfeldKnoepfeSendenIhreTasteUndGebenDenFokusZurueck) {
-    oeffnen();
-    // Every keypad button once; after each click the focus is back on Equals.
-    struct Schritt {
-        const char* knopf;
-        const char* danach; // DispSchilling afterwards; nullptr: not checked
-    };
-    for (const Schritt& s : std::initializer_list<Schritt>{{"Numerisch(1)", nullptr},
-                                                           {"Numerisch(2)", nullptr},
-                                                           {"Comma", nullptr},
-                                                           {"Numerisch(5)", "12,5 "},
-                                                           {"Plus", nullptr},
-                                                           {"Numerisch(8)", nullptr},
-                                                           {"Multiply", "20,50 "},
-                                                           {"Numerisch(4)", nullptr},
-                                                           {"Equals", "82,00 "},
-                                                           {"Numerisch(9)", nullptr},
-                                                           {"sqrt", "3,00 "},
-                                                           {"Subtract", nullptr},
-                                                           {"Numerisch(4)", nullptr},
-                                                           {"Equals", "-1,00 "},
-                                                           {"Sign", "1,00 "},
-                                                           {"Fraction", "1,00 "},
-                                                           {"Multiply", nullptr},
-                                                           {"Numerisch(6)", nullptr},
-                                                           {"Equals", "6,00 "},
-                                                           {"Divide", nullptr},
-                                                           {"Numerisch(3)", nullptr},
-                                                           {"Equals", "2,00 "},
-                                                           {"Percent", "0,04 "},
-                                                           {"Plus", nullptr},
-                                                           {"Numerisch(7)", nullptr},
-                                                           {"Numerisch(0)", "70, "},
-                                                           {"Back", "7, "},
-                                                           {"CE", "0,00 "},
-                                                           {"Equals", "0,04 "},
-                                                           {"MS", nullptr},
-                                                           {"C", "0,00 "},
-                                                           {"MR", "0,04 "},
-                                                           {"MPlus", nullptr},
-                                                           {"MR", "0,08 "},
-                                                           {"MC", nullptr}}) {
-        klicken(s.knopf);
-        EXPECT_EQ(fokus(), kind("Equals")) << s.knopf;
-        if (s.danach) {
-            EXPECT_EQ(text("DispSchilling"), QString::fromUtf8(s.danach)) << s.knopf;
+    taste(Qt::Key_Escape);
+    // clang-format off
+    constexpr const char* Klicks[][2] = { // buttons, then main display and memory mark
+        {"MC 1 2 Comma 5 Plus 8 Multiply 4 Equals", "82,00 "}, {"9 sqrt Subtract 4 Equals Sign", "1,00 "},
+        {"Fraction Multiply 6 Equals Divide 3 Equals Percent", "0,04 "}, {"Plus 7 0 Back", "7, "},
+        {"CE Equals MS C", "0,00 M"}, {"MR MPlus MR", "0,08 M"}};
+    // clang-format on
+    for (const auto& [knoepfe, erwartet] : Klicks) {
+        for (const QString& k : QString::fromLatin1(knoepfe).split(u' ')) {
+            const QString name = k[0].isDigit() ? QStringLiteral("Numerisch(%1)").arg(k) : k;
+            QTest::mouseClick(kind<QPushButton>(name), Qt::LeftButton);
+            EXPECT_EQ(fokus(), kind("Equals")) << k.toStdString();
         }
+        EXPECT_EQ(text("DispSchilling") + text("Memory"), QString::fromUtf8(erwartet)) << knoepfe;
     }
-    EXPECT_TRUE(text("Memory").isEmpty());
+    tippen(QStringLiteral("\0331/0=")); // an error beeps
+    EXPECT_EQ(text("DispEuro"), QStringLiteral("Division durch Null."));
+    EXPECT_EQ(plattform.piepse, 1);
 }
 
 TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
     mitSchilling();
-    oeffnen();
-    const auto farben = [&](const char* name) {
-        const QPalette p = kind<QLabel>(name)->palette();
-        return std::pair{p.color(QPalette::Window), p.color(QPalette::WindowText)};
+    Rechner& r = oeffnen();
+    // The captions, then background and text colour of both currency labels.
+    const auto zustand = [&] {
+        QStringList z;
+        for (const char* name : {"Euro", "isEuro", "isSchilling"})
+            z << beschriftung(name);
+        for (const char* name : {"isEuro", "isSchilling"}) {
+            const QPalette p = kind<QLabel>(name)->palette();
+            z << p.color(QPalette::Window).name() + p.color(QPalette::WindowText).name();
+        }
+        return z.join(u' ');
     };
-    const std::pair aktiv{QColor(0, 0, 255), QColor(255, 255, 255)};
-    const std::pair inaktiv{QColor(192, 192, 192), QColor(0, 0, 0)};
+    const QString schilling = QStringLiteral("[EUR] [EUR] ATS #c0c0c0#000000 #0000ff#ffffff");
+    EXPECT_EQ(zustand(), schilling);
 
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 13,7603 ATS"));
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("ATS"));
-    EXPECT_EQ(farben("isSchilling"), aktiv);
-    EXPECT_EQ(farben("isEuro"), inaktiv);
-
+    const QString euro = QStringLiteral("[ATS] EUR [ATS] #0000ff#ffffff #c0c0c0#000000");
     klicken("Euro");
-    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[ATS]"));
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("[ATS]"));
-    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("EUR"));
-    EXPECT_EQ(farben("isEuro"), aktiv);
-    EXPECT_EQ(farben("isSchilling"), inaktiv);
+    EXPECT_EQ(zustand(), euro);
     EXPECT_EQ(fokus(), kind("Equals"));
-
+    tippen(QStringLiteral("100-20="));
+    EXPECT_EQ(text("DispEuro") + text("DispSchilling"), QStringLiteral("80,00 1.100,82 "));
     tippen(QStringLiteral("12"));
-    EXPECT_EQ(text("DispEuro"), QStringLiteral("12, "));
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
     // Switching back finishes the Euro number and shows it as a result.
     klicken("Euro");
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("165,12 "));
-    EXPECT_EQ(text("DispEuro"), QStringLiteral("12,00 "));
-    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
-    EXPECT_EQ(beschriftung("isEuro"), QStringLiteral("[EUR]"));
-    EXPECT_EQ(farben("isSchilling"), aktiv);
+    EXPECT_EQ(zustand(), schilling);
+    EXPECT_EQ(text("DispEuro") + text("DispSchilling"), QStringLiteral("12,00 165,12 "));
 
     // "Š", code 138, is the switch key.
-    taste(Qt::Key_Escape);
-    tippen(QStringLiteral("Š12Š"));
+    tippen(QStringLiteral("\033Š"));
+    EXPECT_EQ(zustand(), euro);
+    tippen(QStringLiteral("12Š"));
     EXPECT_EQ(text("DispSchilling"), QStringLiteral("165,12 "));
-}
 
-TEST_F(RechnerTest, LaengsteTexteStehenGanzInIhrenFeldern) {
-    schreiben("currency.ini", "USD:US-Dollar: 1.1415:: 0\r\nIDR:Rupiah: 1E15:: 0\r\n");
-    // The whole text within the label, beside the half "x" a frame keeps free.
-    const auto ganz = [&](const char* name, const char* erwartet) {
-        auto* l = kind<QLabel>(name);
-        EXPECT_EQ(l->text(), QString::fromUtf8(erwartet));
-        const QFontMetricsF m(l->font());
-        const qreal frei = l->frameWidth() > 0 ? m.horizontalAdvance(u'x') / 2 : 0;
-        EXPECT_LE(m.horizontalAdvance(l->text()) + frei, l->contentsRect().width()) << name;
-    };
-    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
-    oeffnen();
-    tippen(QStringLiteral("123456789012345‰="));
-    ganz("SideBox(1)", "-140.925.924.657.592,00");
-
-    schreiben("zirvanto.ini", "Main = IDR\r\n");
-    oeffnen();
-    ganz("Kurs", "1 EUR = 1000000000000000,0000 IDR");
-}
-
-TEST_F(RechnerTest, UngueltigeEingabewaehrungWirdGemeldet) {
-    Rechner& r = oeffnen();
     r.rechenwerk().Eingabewaehrung = 5;
     r.Euro_Click();
     ASSERT_EQ(plattform.meldungen.size(), 1u);
     EXPECT_EQ(plattform.meldungen[0].text, QStringLiteral("Ungültige Währung"));
-    EXPECT_EQ(beschriftung("Euro"), QStringLiteral("[EUR]"));
 }
 
-TEST_F(RechnerTest, PfeilknopfOeffnetUndSchliesstDieKurstabelle) {
+// The arrow button and the menu item open and close the rate table; only
+// the button turns the arrow, and a missing picture leaves it as it is.
+TEST_F(RechnerTest, PfeilknopfUndMenueSchaltenDieKurstabelle) {
     Rechner& r = oeffnen();
+    QAction* menue = aktion("Kurstabelle");
+    const auto offen = [&](bool ja, const QImage& bild) {
+        EXPECT_EQ(r.width(), ja ? 540 : 273);
+        EXPECT_EQ(menue->isChecked(), ja);
+        EXPECT_EQ(pfeil(), bild);
+        EXPECT_EQ(fokus(), kind("Equals"));
+    };
+    const QImage anfang = pfeil();
+    offen(false, anfang);
+    menue->trigger();
+    offen(true, anfang);
     klicken("AufZu");
-    EXPECT_EQ(r.width(), 540);
-    EXPECT_TRUE(kurstabelle()->isChecked());
-    EXPECT_EQ(pfeilbild(), bilddatei("pfeilzu.bmp"));
-    EXPECT_EQ(fokus(), kind("Equals"));
+    offen(false, datei("pfeilauf.bmp"));
     klicken("AufZu");
-    EXPECT_EQ(r.width(), 273);
-    EXPECT_FALSE(kurstabelle()->isChecked());
-    EXPECT_EQ(pfeilbild(), bilddatei("pfeilauf.bmp"));
-}
-
-TEST_F(RechnerTest, MenueeintragSchaltetOhneDenPfeilZuAendern) {
-    Rechner& r = oeffnen();
-    const QImage vorher = pfeilbild();
-    kurstabelle()->trigger();
-    EXPECT_EQ(r.width(), 540);
-    EXPECT_TRUE(kurstabelle()->isChecked());
-    EXPECT_EQ(pfeilbild(), vorher);
-    kurstabelle()->trigger();
-    EXPECT_EQ(r.width(), 273);
-    EXPECT_FALSE(kurstabelle()->isChecked());
-}
-
-TEST_F(RechnerTest, FehlendePfeilbilderWerdenUebergangen) {
-    Rechner& r = oeffnen();
-    const QImage vorher = pfeilbild();
-    QFile::remove(pfad("pfeilzu.bmp"));
+    offen(true, datei("pfeilzu.bmp"));
+    QFile::remove(pfad("pfeilauf.bmp"));
     klicken("AufZu");
-    EXPECT_EQ(r.width(), 540);
-    EXPECT_EQ(pfeilbild(), vorher);
+    offen(false, datei("pfeilzu.bmp"));
 }
 
-TEST_F(RechnerTest, AnzeigenNehmenNieDenFokus) {
+// Every control has a name for screen readers, and every text fits its
+// control with the widest captions ("[IDR]") and values: a label's whole
+// text beside the half "x" a frame keeps free. The keypad's buttons name
+// their keys and lie side by side within the narrow window.
+TEST_F(RechnerTest, BenannteSteuerelementeMitPassendenTexten) {
+    schreiben("currency.ini", "USD:US-Dollar: 1.1415:: 0\r\nIDR:Rupiah: 1E15:: 0\r\n");
+    schreiben("zirvanto.ini", "Main = IDR\r\nActive = USD;1\r\n");
     oeffnen();
-    for (const char* feld : {"DispEuro", "DispSchilling", "Memory", "SideBox(1)"}) {
-        QTest::mouseClick(kind(feld), Qt::LeftButton);
-        EXPECT_EQ(fokus(), kind("Equals")) << feld;
-    }
-    kind("Divide")->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(fokus(), kind("Equals"));
-
-    // Typed keys reach the calculator whichever control has the focus.
-    auto* liste = kind<QComboBox>("SideCombo(1)");
-    liste->setFocus();
-    const QString vorher = liste->currentText();
-    tippen(QStringLiteral("5"));
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
-    EXPECT_EQ(liste->currentText(), vorher);
-}
-
-TEST_F(RechnerTest, FehlerPiepenUndBackNachErgebnisPiept) {
-    oeffnen();
-    tippen(QStringLiteral("1/0="));
-    EXPECT_EQ(text("DispEuro"), QStringLiteral("Division durch Null."));
-    EXPECT_EQ(plattform.piepse, 1);
-    taste(Qt::Key_Escape);
-    tippen(QStringLiteral("4="));
-    taste(Qt::Key_Backspace);
-    EXPECT_EQ(plattform.piepse, 2);
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("4,00 "));
-}
-
-TEST_F(RechnerTest, SpeicheranzeigeImVertieftenRahmen) {
-    oeffnen();
-    tippen(QStringLiteral("5"));
-    klicken("MPlus");
-    EXPECT_EQ(text("Memory"), QStringLiteral("M"));
-    klicken("MC");
-    EXPECT_TRUE(text("Memory").isEmpty());
-    auto* rahmen = kind<QFrame>("MemoryRahmen");
-    EXPECT_EQ(rahmen->frameShadow(), QFrame::Sunken);
-    EXPECT_TRUE(rahmen->geometry().contains(kind("Memory")->geometry()));
-}
-
-TEST_F(RechnerTest, JedesSteuerelementHatNamenUndZugangsnamen) {
-    oeffnen();
-    std::vector<QString> namen;
-    for (const char* n :
-         {"Image1", "Kurs", "AufZu", "isEuro", "DispEuro", "isSchilling", "DispSchilling", "Euro",
-          "Memory", "Logo", "WerbeLogo", "SideCombo(1)", "SidePicture(1)", "SideBox(1)",
-          "SideLabel(1)", "Update", "datum", "lastUpdate"})
-        namen.push_back(QLatin1String(n));
-    for (const Tastendefinition& t : tastenfeld())
-        namen.push_back(QLatin1String(t.name));
-    for (const QString& n : namen) {
-        auto* w = rechner->findChild<QWidget*>(n);
-        ASSERT_NE(w, nullptr) << n.toStdString();
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << n.toStdString();
-    }
-    EXPECT_EQ(namen.size(), 18u + 27u);
-}
-
-TEST_F(RechnerTest, BeschriftungenPassenInIhreSteuerelemente) {
-    mitSchilling();
-    oeffnen();
-    klicken("Euro"); // the widest captions: "[ATS]"
-    for (QWidget* w : rechner->findChildren<QWidget*>()) {
-        QString t;
-        int rand = 0;
-        if (auto* k = qobject_cast<QPushButton*>(w)) {
-            t = k->text();
-            rand = 8; // the button's frame and padding
-        } else if (auto* l = qobject_cast<QLabel*>(w)) {
-            t = l->text();
-        }
+    klicken("Euro");
+    tippen(QStringLiteral("123456789012345‰="));
+    EXPECT_EQ(text("SideBox(1)"), QStringLiteral("-140.925.924.657.592,00"));
+    EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1000000000000000,0000 IDR"));
+    for (QWidget* w : kind("Flaeche")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = w->objectName().toStdString();
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
+        const auto* k = qobject_cast<QPushButton*>(w);
+        const auto* l = qobject_cast<QLabel*>(w);
+        const QString t = k ? k->text() : l ? l->text() : QString();
         if (t.isEmpty()) continue;
-        EXPECT_LE(w->fontMetrics().horizontalAdvance(t) + rand, w->width())
-            << w->objectName().toStdString();
-        EXPECT_LE(w->fontMetrics().height(), w->height()) << w->objectName().toStdString();
+        const QFontMetricsF m(w->font());
+        const qreal rand = k ? 8 : l->frameWidth() > 0 ? m.horizontalAdvance(u'x') / 2 : 0;
+        EXPECT_LE(m.horizontalAdvance(t) + rand, w->contentsRect().width()) << name;
+        EXPECT_LE(m.height(), w->height()) << name;
     }
-    // The longest value a display can hold fits too.
-    auto* anzeige = kind<QLabel>("DispSchilling");
-    EXPECT_LE(anzeige->fontMetrics().horizontalAdvance(QStringLiteral("-99.999.999.999.999,99 ")),
-              anzeige->contentsRect().width());
+    QRegion belegt = kind("Euro")->geometry();
+    for (const Tastendefinition& t : tastenfeld()) {
+        const QRect knopf = kind(t.name)->geometry();
+        EXPECT_FALSE(kind(t.name)->accessibleDescription().isEmpty()) << t.name;
+        EXPECT_TRUE(knopf.right() <= 267 && !belegt.intersects(knopf)) << t.name;
+        belegt += knopf;
+    }
 }
 
-TEST_F(RechnerTest, TastenfeldKnoepfeUeberlappenSichNicht) {
+// After the rate editor, however it is left, the main window is refreshed
+// and both files are written.
+TEST_F(RechnerTest, NachDemEditorWirdAufgefrischtUndGespeichert) {
+    schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:Dollar: 1.1:us.bmp: 0\r\n"
+                              "CHF:Franken: .95:: 0\r\n");
+    schreiben("zirvanto.ini", "Main = CHF\r\nActive = USD;2\r\n");
     oeffnen();
-    std::vector<QWidget*> knoepfe;
-    for (const Tastendefinition& t : tastenfeld())
-        knoepfe.push_back(kind(t.name));
-    knoepfe.push_back(kind("Euro"));
-    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        EXPECT_LE(knoepfe[i]->geometry().right(), 267) << knoepfe[i]->objectName().toStdString();
-        for (std::size_t j = i + 1; j < knoepfe.size(); ++j)
-            EXPECT_FALSE(knoepfe[i]->geometry().intersects(knoepfe[j]->geometry()))
-                << knoepfe[i]->objectName().toStdString() << " / "
-                << knoepfe[j]->objectName().toStdString();
-    }
+    aktion("Wechselkurs")->trigger(); // closed at once: nothing changed
+    EXPECT_EQ(plattform.dialoge, 1);
+
+    // ATS (before the main currency) and USD (in side row 2) are deleted,
+    // then the main currency's rate is changed.
+    plattform.antworten = {true};
+    plattform.dialogSkript = [&](QDialog& d) {
+        if (auto* kurs = d.findChild<QLineEdit*>(QStringLiteral("Kurs")))
+            return kurs->setText(QStringLiteral("1,2")), int(QDialog::Accepted);
+        auto* liste = d.findChild<QTableView*>(QStringLiteral("CurrList"));
+        liste->selectionModel()->select(
+            QItemSelection(liste->model()->index(0, 0), liste->model()->index(1, 2)),
+            QItemSelectionModel::Select);
+        static_cast<Wechselkurse&>(d).Loeschen_Click();
+        static_cast<Wechselkurse&>(d).Bearbeiten_Click();
+        d.show();
+        d.close();
+        return d.result();
+    };
+    QTest::mouseClick(kind("Image1"), Qt::LeftButton);
+    EXPECT_EQ(lesen("currency.ini"), "CHF:Franken: 1.2:: 1\r\n");
+    EXPECT_EQ(lesen("zirvanto.ini").left(12), "Main = CHF\r\n");
+    EXPECT_FALSE(lesen("zirvanto.ini").contains("Active"));
+    EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1,2000 CHF"));
+    EXPECT_EQ(text("SideBox(2)"), QString());               // the row is released
+    EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->count(), 2); // "---" and CHF
+}
+
+// A main currency far down a large table (past 32767) is found by its code
+// at start, taken from a flag and written back, and found again after a
+// restart.
+TEST_F(RechnerTest, HauptwaehrungWeitHintenBleibtNachNeustart) {
+    QByteArray kurse;
+    for (int i = 1; i <= 40000; ++i)
+        kurse +=
+            "W" + QByteArray::number(i) + ":Testwährung: 1." + QByteArray::number(i) + ":: 0\r\n";
+    schreiben("currency.ini", kurse);
+    schreiben("zirvanto.ini", "Main = W39999\r\nActive = W35000;3\r\n");
+    oeffnen();
+    ASSERT_EQ(globals.Waehrungen.size(), 40001u);
+    EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 39999);
+    QTest::mouseClick(kind("SidePicture(3)"), Qt::LeftButton);
+    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("W35000"));
+    EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = W35000\r\n"));
+    oeffnen();
+    EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 35000);
+    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 1,3500 W35000"));
 }
 
 } // namespace
