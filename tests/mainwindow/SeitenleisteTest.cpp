@@ -50,19 +50,19 @@ TEST_F(SeitenleisteTest, JederCodeStehtNurInEinerZeile) {
     for (int k = 1; k <= Seitenzeilen; ++k)
         EXPECT_EQ(eintraege(k), QStringLiteral("---|ATS|USD|CHF")) << k;
 
-    waehlen(4, QStringLiteral("USD"));
+    waehlen(Seitenzeilen, QStringLiteral("USD")); // the last row
     for (int k = 1; k <= Seitenzeilen; ++k)
-        EXPECT_EQ(eintraege(k),
-                  k == 4 ? QStringLiteral("---|ATS|USD|CHF") : QStringLiteral("---|ATS|CHF"))
+        EXPECT_EQ(eintraege(k), k == Seitenzeilen ? QStringLiteral("---|ATS|USD|CHF")
+                                                  : QStringLiteral("---|ATS|CHF"))
             << k;
-    EXPECT_EQ(liste(4)->currentText(), QStringLiteral("USD"));
+    EXPECT_EQ(liste(Seitenzeilen)->currentText(), QStringLiteral("USD"));
     EXPECT_TRUE(liste(5)->currentText().isEmpty());
 
-    waehlen(4, QStringLiteral("---"));
+    waehlen(Seitenzeilen, QStringLiteral("---"));
     for (int k = 1; k <= Seitenzeilen; ++k)
         EXPECT_EQ(eintraege(k), QStringLiteral("---|ATS|USD|CHF")) << k;
-    EXPECT_TRUE(box(4)->text().isEmpty());
-    EXPECT_TRUE(flagge(4)->pixmap().isNull());
+    EXPECT_TRUE(box(Seitenzeilen)->text().isEmpty());
+    EXPECT_TRUE(flagge(Seitenzeilen)->pixmap().isNull());
 }
 
 TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
@@ -97,8 +97,8 @@ TEST_F(SeitenleisteTest, HandgesetzteKurseErscheinenRot) {
 }
 
 TEST_F(SeitenleisteTest, FlaggeMachtDieWaehrungZurHauptwaehrung) {
-    waehlen(5, QStringLiteral("USD"));
-    for (int k : {5, 9}) { // an empty row's flag changes nothing but clears all the same
+    waehlen(Seitenzeilen, QStringLiteral("USD"));
+    for (int k : {Seitenzeilen, 9}) { // an empty row's flag changes nothing but clears all the same
         tippen(QStringLiteral("7+"));
         QTest::mouseClick(flagge(k), Qt::LeftButton);
         EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD")) << k;
