@@ -38,34 +38,33 @@ protected:
     }
 };
 
-TEST_F(SeitenleisteTest, JederCodeStehtNurInEinerZeile) {
-    // A pick made while the program fills the lists is none of the user's.
-    QFile::remove(pfad("zirvanto.ini"));
-    tippen(QStringLiteral("5"));
-    globals.ListenFuellung = true;
-    waehlen(1, QStringLiteral("USD"));
-    globals.ListenFuellung = false;
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
-    EXPECT_FALSE(QFile::exists(pfad("zirvanto.ini")));
+// The last row, where a bound that stops one short shows.
+TEST_F(SeitenleisteTest, CodeStehtNurInSeinerZeileUndSeineFlaggeMachtIhnZurHauptwaehrung) {
+    const QString alle = QStringLiteral("---|ATS|USD|CHF");
     for (int k = 1; k <= Seitenzeilen; ++k)
-        EXPECT_EQ(eintraege(k), QStringLiteral("---|ATS|USD|CHF")) << k;
-
-    waehlen(Seitenzeilen, QStringLiteral("USD")); // the last row
+        EXPECT_EQ(eintraege(k), alle) << k;
+    waehlen(Seitenzeilen, QStringLiteral("USD"));
     for (int k = 1; k <= Seitenzeilen; ++k)
-        EXPECT_EQ(eintraege(k), k == Seitenzeilen ? QStringLiteral("---|ATS|USD|CHF")
-                                                  : QStringLiteral("---|ATS|CHF"))
-            << k;
+        EXPECT_EQ(eintraege(k), k == Seitenzeilen ? alle : QStringLiteral("---|ATS|CHF")) << k;
     EXPECT_EQ(liste(Seitenzeilen)->currentText(), QStringLiteral("USD"));
     EXPECT_TRUE(liste(5)->currentText().isEmpty());
 
+    // The flag clears the calculator; an empty row's flag changes nothing else.
+    for (int k : {Seitenzeilen, 9}) {
+        tippen(QStringLiteral("7+"));
+        QTest::mouseClick(flagge(k), Qt::LeftButton);
+        EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD")) << k;
+        EXPECT_EQ(rechner->rechenwerk().Operation, 0) << k;
+    }
+
     waehlen(Seitenzeilen, QStringLiteral("---"));
     for (int k = 1; k <= Seitenzeilen; ++k)
-        EXPECT_EQ(eintraege(k), QStringLiteral("---|ATS|USD|CHF")) << k;
+        EXPECT_EQ(eintraege(k), alle) << k;
     EXPECT_TRUE(box(Seitenzeilen)->text().isEmpty());
     EXPECT_TRUE(flagge(Seitenzeilen)->pixmap().isNull());
 }
 
-TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
+TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUmgerechnetenWertUndFarbe) {
     for (int mal : {1, 2}) { // picked again, the row keeps its currency
         tippen(QStringLiteral("1000="));
         waehlen(2, QStringLiteral("USD"));
@@ -77,6 +76,9 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
     tippen(QStringLiteral("1000="));
     EXPECT_EQ(box(2)->text(), QStringLiteral("79,94"));
     EXPECT_EQ(fokus(), kind("Equals"));
+    waehlen(1, QStringLiteral("CHF")); // a rate set by hand shows red
+    EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(Qt::black));
 
     // Saved at once, and found again at the next start.
     EXPECT_TRUE(lesen("zirvanto.ini").contains("\r\nActive = USD;2\r\n"));
@@ -84,51 +86,13 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
     EXPECT_EQ(liste(2)->currentText(), QStringLiteral("USD"));
 }
 
-TEST_F(SeitenleisteTest, HandgesetzteKurseErscheinenRot) {
-    const auto farbe = [&](int k) { return box(k)->palette().color(QPalette::Text); };
-    waehlen(1, QStringLiteral("CHF"));
-    waehlen(2, QStringLiteral("USD"));
-    EXPECT_EQ(farbe(1), QColor(Qt::red));
-    EXPECT_EQ(farbe(2), QColor(Qt::black));
-    // The row that then shows a currency set by the server turns black.
-    waehlen(1, QStringLiteral("---"));
-    waehlen(1, QStringLiteral("ATS"));
-    EXPECT_EQ(farbe(1), QColor(Qt::black));
-}
-
-TEST_F(SeitenleisteTest, FlaggeMachtDieWaehrungZurHauptwaehrung) {
-    waehlen(Seitenzeilen, QStringLiteral("USD"));
-    for (int k : {Seitenzeilen, 9}) { // an empty row's flag changes nothing but clears all the same
-        tippen(QStringLiteral("7+"));
-        QTest::mouseClick(flagge(k), Qt::LeftButton);
-        EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD")) << k;
-        EXPECT_EQ(rechner->rechenwerk().Operation, 0) << k;
-    }
-}
-
 TEST_F(SeitenleisteTest, BeiDoppeltemCodeNimmtDieZeileDenErsten) {
     schreiben("currency.ini", "USD:Erster: 1.1:: 0\r\nUSD:Zweiter: 2.2:: 0\r\n");
     oeffnen();
     waehlen(1, QStringLiteral("USD"));
     EXPECT_TRUE(globals.Waehrungen[1].Aktiv);
-    EXPECT_FALSE(globals.Waehrungen[2].Aktiv);
-    // The second is still free, so every list still offers its code.
+    // The second is still free, so every other list still offers its code.
     EXPECT_EQ(eintraege(2), QStringLiteral("---|USD"));
-}
-
-TEST_F(SeitenleisteTest, FlaggenNurAlsEinfacheNamenImProgrammordnerWieGespeichert) {
-    // Names are taken as stored: "  ch.bmp  " is not ch.bmp, "at.bmp " is
-    // a file of its own.
-    schreiben("currency.ini",
-              "USD:US-Dollar: 1.1:../us.bmp: 0\r\nCHF:Franken: .95:  ch.bmp  : 0\r\n"
-              "ATS:Schilling: 13.7603:at.bmp : 0\r\n");
-    schreiben("zirvanto.ini",
-              "Main = EUR\r\nActive = USD;1\r\nActive = CHF;2\r\nActive = ATS;3\r\n");
-    ASSERT_TRUE(QFile::copy(quelle("at.bmp"), pfad("at.bmp ")));
-    oeffnen();
-    EXPECT_TRUE(flagge(1)->pixmap().isNull());
-    EXPECT_TRUE(flagge(2)->pixmap().isNull());
-    EXPECT_FALSE(flagge(3)->pixmap().isNull());
 }
 
 } // namespace
