@@ -22,11 +22,11 @@ protected:
     QComboBox* liste(int k) { return kind<QComboBox>(QStringLiteral("SideCombo(%1)").arg(k)); }
     QLabel* box(int k) { return kind<QLabel>(QStringLiteral("SideBox(%1)").arg(k)); }
     QLabel* flagge(int k) { return kind<QLabel>(QStringLiteral("SidePicture(%1)").arg(k)); }
-    QStringList eintraege(int k) {
+    QString eintraege(int k) {
         QStringList l;
         for (int i = 0; i < liste(k)->count(); ++i)
             l << liste(k)->itemText(i);
-        return l;
+        return l.join(u'|');
     }
     // Picks a code in a row's list; the list reports it as a user's choice.
     void waehlen(int k, const QString& code) {
@@ -38,35 +38,47 @@ protected:
     }
 };
 
-TEST_F(SeitenleisteTest, JederCodeStehtNurInEinerZeile) {
-    const QStringList alle{QStringLiteral("---"), QStringLiteral("ATS"), QStringLiteral("USD"),
-                           QStringLiteral("CHF")};
+// The last row, where a bound that stops one short shows.
+TEST_F(SeitenleisteTest, CodeStehtNurInSeinerZeileUndSeineFlaggeMachtIhnZurHauptwaehrung) {
+    const QString alle = QStringLiteral("---|ATS|USD|CHF");
     for (int k = 1; k <= Seitenzeilen; ++k)
         EXPECT_EQ(eintraege(k), alle) << k;
-
-    waehlen(4, QStringLiteral("USD"));
+    waehlen(Seitenzeilen, QStringLiteral("USD"));
     for (int k = 1; k <= Seitenzeilen; ++k)
-        EXPECT_EQ(eintraege(k).contains(QStringLiteral("USD")), k == 4) << k;
-    EXPECT_EQ(liste(4)->currentText(), QStringLiteral("USD"));
+        EXPECT_EQ(eintraege(k), k == Seitenzeilen ? alle : QStringLiteral("---|ATS|CHF")) << k;
+    EXPECT_EQ(liste(Seitenzeilen)->currentText(), QStringLiteral("USD"));
     EXPECT_TRUE(liste(5)->currentText().isEmpty());
 
-    waehlen(4, QStringLiteral("---"));
+    // The flag clears the calculator; an empty row's flag changes nothing else.
+    for (int k : {Seitenzeilen, 9}) {
+        tippen(QStringLiteral("7+"));
+        QTest::mouseClick(flagge(k), Qt::LeftButton);
+        EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD")) << k;
+        EXPECT_EQ(rechner->rechenwerk().Operation, 0) << k;
+    }
+
+    waehlen(Seitenzeilen, QStringLiteral("---"));
     for (int k = 1; k <= Seitenzeilen; ++k)
         EXPECT_EQ(eintraege(k), alle) << k;
-    EXPECT_TRUE(box(4)->text().isEmpty());
-    EXPECT_TRUE(flagge(4)->pixmap().isNull());
+    EXPECT_TRUE(box(Seitenzeilen)->text().isEmpty());
+    EXPECT_TRUE(flagge(Seitenzeilen)->pixmap().isNull());
 }
 
-TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
-    tippen(QStringLiteral("1000="));
-    waehlen(2, QStringLiteral("USD"));
-    // The pick clears the current entry and redraws every display.
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
-    EXPECT_EQ(box(2)->text(), QStringLiteral("0,00"));
-    EXPECT_FALSE(flagge(2)->pixmap().isNull());
+TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUmgerechnetenWertUndFarbe) {
+    for (int mal : {1, 2}) { // picked again, the row keeps its currency
+        tippen(QStringLiteral("1000="));
+        waehlen(2, QStringLiteral("USD"));
+        // The pick clears the current entry and redraws every display.
+        EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
+        EXPECT_EQ(box(2)->text(), QStringLiteral("0,00")) << mal;
+        EXPECT_FALSE(flagge(2)->pixmap().isNull()) << mal;
+    }
     tippen(QStringLiteral("1000="));
     EXPECT_EQ(box(2)->text(), QStringLiteral("79,94"));
     EXPECT_EQ(fokus(), kind("Equals"));
+    waehlen(1, QStringLiteral("CHF")); // a rate set by hand shows red
+    EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(Qt::black));
 
     // Saved at once, and found again at the next start.
     EXPECT_TRUE(lesen("zirvanto.ini").contains("\r\nActive = USD;2\r\n"));
@@ -74,80 +86,13 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUndUmgerechnetenWert) {
     EXPECT_EQ(liste(2)->currentText(), QStringLiteral("USD"));
 }
 
-TEST_F(SeitenleisteTest, HandgesetzteKurseErscheinenRot) {
-    waehlen(1, QStringLiteral("CHF"));
-    waehlen(2, QStringLiteral("USD"));
-    EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(0, 0, 0));
-    // The row that then shows a currency set by the server turns black.
-    waehlen(1, QStringLiteral("---"));
-    waehlen(1, QStringLiteral("ATS"));
-    EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(0, 0, 0));
-}
-
-TEST_F(SeitenleisteTest, DieselbeWaehrungNochmalGewaehltBleibtUndLoeschtDieEingabe) {
-    waehlen(3, QStringLiteral("USD"));
-    const QByteArray ini = lesen("zirvanto.ini");
-    QFile::remove(pfad("zirvanto.ini"));
-    tippen(QStringLiteral("12"));
-    waehlen(3, QStringLiteral("USD"));
-    EXPECT_EQ(liste(3)->currentText(), QStringLiteral("USD"));
-    EXPECT_FALSE(flagge(3)->pixmap().isNull());
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
-    EXPECT_EQ(lesen("zirvanto.ini"), ini);
-}
-
-TEST_F(SeitenleisteTest, FlaggeMachtDieWaehrungZurHauptwaehrung) {
-    waehlen(5, QStringLiteral("USD"));
-    tippen(QStringLiteral("7+"));
-    QTest::mouseClick(flagge(5), Qt::LeftButton);
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD"));
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 1,1000 USD"));
-    EXPECT_EQ(rechner->rechenwerk().Operation, 0); // cleared completely
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("0,00 "));
-    EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = USD\r\n"));
-
-    // The flag of an empty row changes nothing but still clears and saves.
-    QFile::remove(pfad("zirvanto.ini"));
-    QTest::mouseClick(flagge(9), Qt::LeftButton);
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("USD"));
-    EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = USD\r\n"));
-}
-
 TEST_F(SeitenleisteTest, BeiDoppeltemCodeNimmtDieZeileDenErsten) {
     schreiben("currency.ini", "USD:Erster: 1.1:: 0\r\nUSD:Zweiter: 2.2:: 0\r\n");
     oeffnen();
     waehlen(1, QStringLiteral("USD"));
     EXPECT_TRUE(globals.Waehrungen[1].Aktiv);
-    EXPECT_FALSE(globals.Waehrungen[2].Aktiv);
-    // The second is still free, so every list still offers its code.
-    EXPECT_TRUE(eintraege(2).contains(QStringLiteral("USD")));
-}
-
-TEST_F(SeitenleisteTest, ProgrammeigeneAuswahlLoestNichtsAus) {
-    QFile::remove(pfad("zirvanto.ini"));
-    tippen(QStringLiteral("5"));
-    globals.ListenFuellung = true;
-    waehlen(1, QStringLiteral("USD"));
-    globals.ListenFuellung = false;
-    EXPECT_FALSE(globals.Waehrungen[2].Aktiv);
-    EXPECT_EQ(text("DispSchilling"), QStringLiteral("5, "));
-    EXPECT_FALSE(QFile::exists(pfad("zirvanto.ini")));
-}
-
-TEST_F(SeitenleisteTest, FlaggenNurAlsEinfacheNamenImProgrammordnerWieGespeichert) {
-    // Names are taken as stored: "  ch.bmp  " is not ch.bmp, "at.bmp " is
-    // a file of its own.
-    schreiben("currency.ini",
-              "USD:US-Dollar: 1.1:../us.bmp: 0\r\nCHF:Franken: .95:  ch.bmp  : 0\r\n"
-              "ATS:Schilling: 13.7603:at.bmp : 0\r\n");
-    schreiben("zirvanto.ini",
-              "Main = EUR\r\nActive = USD;1\r\nActive = CHF;2\r\nActive = ATS;3\r\n");
-    ASSERT_TRUE(QFile::copy(quelle("at.bmp"), pfad("at.bmp ")));
-    oeffnen();
-    EXPECT_TRUE(flagge(1)->pixmap().isNull());
-    EXPECT_TRUE(flagge(2)->pixmap().isNull());
-    EXPECT_FALSE(flagge(3)->pixmap().isNull());
+    // The second is still free, so every other list still offers its code.
+    EXPECT_EQ(eintraege(2), QStringLiteral("---|USD"));
 }
 
 } // namespace
