@@ -1,6 +1,6 @@
 #include "data/Einstellungsdatei.h"
 
-#include "Dateihilfe.h"
+#include "../support/Programmordner.h"
 
 #include <gtest/gtest.h>
 

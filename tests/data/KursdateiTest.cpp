@@ -1,6 +1,6 @@
 #include "data/Kursdatei.h"
 
-#include "Dateihilfe.h"
+#include "../support/Programmordner.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "data/Textdatei.h"
 
-#include "Dateihilfe.h"
+#include "../support/Programmordner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "mainwindow/Rechner.h"
+#include "support/Programmordner.h"
 #include "support/QtDrucken.h"
 #include "support/SkriptPlattform.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,7 +22,7 @@ inline const QLocale Deutsch(QLocale::German, QLocale::Germany);
 // The main window over a temporary program folder that holds the arrow
 // pictures and a settings file naming the Euro, so no first-start question
 // is asked unless a test removes it.
-class Fenstertest : public ::testing::Test {
+class Fenstertest : public Programmordner {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ordner.isValid());
@@ -34,15 +33,6 @@ protected:
 
     static QString quelle(const char* name) {
         return QStringLiteral(ZIRVANTO_QUELLORDNER "/resources/programm/") + QLatin1String(name);
-    }
-    QString pfad(const char* name) const { return ordner.filePath(QLatin1String(name)); }
-    void schreiben(const char* name, const QByteArray& inhalt) {
-        QFile f(pfad(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
-    }
-    QByteArray lesen(const char* name) const {
-        QFile f(pfad(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     // The Schilling as main currency, as the program is mostly used.
@@ -84,7 +74,6 @@ protected:
     }
     QWidget* fokus() const { return QApplication::focusWidget(); }
 
-    QTemporaryDir ordner;
     Globals globals;
     SkriptPlattform plattform;
     std::unique_ptr<Rechner> rechner;
