@@ -3,11 +3,10 @@
 #include "support/QtDrucken.h"
 #include "support/Testserver.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -96,16 +95,13 @@ TEST_F(WebretreiverTest, TextDirektUndDurchEinenEchtenProxy) {
     // tinyproxy on a free port, started with a generated configuration.
     const QString programm = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
     ASSERT_FALSE(programm.isEmpty()) << "tinyproxy fehlt: bash scripts/install-deps.sh";
-    QTemporaryDir ordner;
+    QTemporaryFile konfiguration;
     const quint16 port = freierPort();
-    QFile konfiguration(ordner.filePath(QStringLiteral("tinyproxy.conf")));
-    ASSERT_TRUE(konfiguration.open(QIODevice::WriteOnly));
-    konfiguration.write("Port " + QByteArray::number(port) +
-                        "\nListen 127.0.0.1\nLogLevel Error\n");
-    konfiguration.close();
+    ASSERT_TRUE(konfiguration.open());
+    konfiguration.write("Port " + QByteArray::number(port) + "\nListen 127.0.0.1\n");
+    konfiguration.flush();
     QProcess tinyproxy;
-    tinyproxy.start(programm,
-                    {QStringLiteral("-d"), QStringLiteral("-c"), konfiguration.fileName()});
+    tinyproxy.start(programm, {"-d", "-c", konfiguration.fileName()});
     ASSERT_TRUE(QTest::qWaitFor([&] {
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, port);
