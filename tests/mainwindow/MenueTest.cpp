@@ -85,7 +85,7 @@ TEST_F(MenueTest, HauptwaehrungsdialogBeginntBeiDerHauptwaehrungUndUebernimmtDie
         QTest::mouseDClick(liste.viewport(), Qt::LeftButton, {}, mitte);
     });
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 4);
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 2,2000 USD"));
+    EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 2,2000 USD"));
     EXPECT_EQ(rechner->rechenwerk().Operation, 0);
     EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = USD\r\n"));
 

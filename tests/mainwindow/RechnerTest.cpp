@@ -71,7 +71,7 @@ TEST_F(RechnerTest, EuroKnopfWechseltDieEingabewaehrung) {
     const auto zustand = [&] {
         QStringList z;
         for (const char* name : {"Euro", "isEuro", "isSchilling"})
-            z << beschriftung(name);
+            z << text(name);
         for (const char* name : {"isEuro", "isSchilling"}) {
             const QPalette p = kind<QLabel>(name)->palette();
             z << p.color(QPalette::Window).name() + p.color(QPalette::WindowText).name();
@@ -211,11 +211,11 @@ TEST_F(RechnerTest, HauptwaehrungWeitHintenBleibtNachNeustart) {
     ASSERT_EQ(globals.Waehrungen.size(), 40001u);
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 39999);
     QTest::mouseClick(kind("SidePicture(3)"), Qt::LeftButton);
-    EXPECT_EQ(beschriftung("isSchilling"), QStringLiteral("W35000"));
+    EXPECT_EQ(text("isSchilling"), QStringLiteral("W35000"));
     EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = W35000\r\n"));
     oeffnen();
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 35000);
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 1,3500 W35000"));
+    EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1,3500 W35000"));
 }
 
 } // namespace
