@@ -56,8 +56,8 @@ protected:
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    QString text(const char* feld) { return kind<QLabel>(feld)->text(); }
-    QString beschriftung(const char* name) {
+    // A label's or a button's text.
+    QString text(const char* name) {
         if (auto* l = rechner->findChild<QLabel*>(QLatin1String(name))) return l->text();
         return kind<QPushButton>(name)->text();
     }

@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(MenueTest, KopierenUndEinfuegenInDerEingabewaehrung) {
+TEST_F(MenueTest, KopierenUndEinfuegenInDerEingabewaehrungUndJedemZustand) {
     tippen(QStringLiteral("1000="));
     EXPECT_EQ(kopieren(), QStringLiteral("1.000,00 "));
     klicken("Euro");
@@ -51,9 +51,8 @@ TEST_F(MenueTest, KopierenUndEinfuegenInDerEingabewaehrung) {
     ablegen("1e308"); // leaves the range once it becomes Schilling
     einfuegen();
     EXPECT_EQ(kopieren(), QStringLiteral("Fehler."));
-}
 
-TEST_F(MenueTest, EinfuegenInJedemZustand) {
+    klicken("Euro");
     ablegen("10");
     // typed before, typed after, result
     for (auto [vorher, nachher, erwartet] : {
@@ -85,7 +84,7 @@ TEST_F(MenueTest, HauptwaehrungsdialogBeginntBeiDerHauptwaehrungUndUebernimmtDie
         QTest::mouseDClick(liste.viewport(), Qt::LeftButton, {}, mitte);
     });
     EXPECT_EQ(globals.Waehrungen.HauptwaehrungIndex, 4);
-    EXPECT_EQ(beschriftung("Kurs"), QStringLiteral("1 EUR = 2,2000 USD"));
+    EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 2,2000 USD"));
     EXPECT_EQ(rechner->rechenwerk().Operation, 0);
     EXPECT_TRUE(lesen("zirvanto.ini").startsWith("Main = USD\r\n"));
 
