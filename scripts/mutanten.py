@@ -178,17 +178,46 @@ def testlaeufe(bau):
     return sorted(laeufe, key=lambda l: l[1][0] == "ctest")
 
 
-def laufen(lauf, bau, frist):
-    _, befehl, _ = lauf
+def laufen(lauf, bau, frist, faelle=None):
+    """Runs one test program or script test; True when it passes. With a
+    list in `faelle`, the failing cases are added to it by name."""
+    name, befehl, _ = lauf
+    bericht = bau / "mutanten-faelle.json"
+    if faelle is not None and befehl[0] != "ctest":
+        befehl = befehl + [f"--gtest_output=json:{bericht}"]
+        bericht.unlink(missing_ok=True)
     try:
-        return subprocess.run(befehl, cwd=bau, capture_output=True, timeout=frist).returncode == 0
+        ok = subprocess.run(befehl, cwd=bau, capture_output=True, timeout=frist).returncode == 0
     except subprocess.TimeoutExpired:
-        return False
+        ok = False
+    if faelle is not None and not ok:
+        try:
+            daten = json.loads(bericht.read_text()) if befehl[0] != "ctest" else {}
+            faelle += [f"{r['classname']}.{r['name']}" for s in daten.get("testsuites", [])
+                       for r in s["testsuite"] if r.get("failures")] or [name]
+        except (OSError, ValueError):
+            faelle.append(name)
+    return ok
 
 
 def betroffen(lauf, neu_gebaut):
     _, _, bezug = lauf
     return any(p in neu_gebaut or any(n.startswith(p + "/") for n in neu_gebaut) for p in bezug)
+
+
+def faelle_berichten(zuordnung, datei):
+    """Writes entry -> catching cases, and prints for each case how many
+    entries it catches and how many of them no other case catches."""
+    datei.write_text(json.dumps(zuordnung, ensure_ascii=False, indent=1), encoding="utf-8")
+    alle, allein = {}, {}
+    for faenger in zuordnung.values():
+        for fall in set(faenger):
+            alle[fall] = alle.get(fall, 0) + 1
+            if len(set(faenger)) == 1:
+                allein[fall] = allein.get(fall, 0) + 1
+    print("\nFälle (fängt / allein):")
+    for fall in sorted(alle, key=lambda f: (allein.get(f, 0), alle[f])):
+        print(f"  {alle[fall]:3} / {allein.get(fall, 0):3}  {fall}")
 
 
 def main():
@@ -197,6 +226,8 @@ def main():
     karte.add_argument("--nur", nargs="*", default=[], help="only these libraries (core, data, ...)")
     karte.add_argument("--liste", nargs="*", type=Path, help="list files (default: scripts/mutanten/*.txt)")
     karte.add_argument("--ergebnis", type=Path, help="write the escaped entries to this file")
+    karte.add_argument("--faelle", type=Path,
+                       help="run every affected test fully and write which cases catch which entry")
     karte.add_argument("--pruefen", action="store_true", help="only check that every entry applies and compiles")
     arg = karte.parse_args()
 
@@ -230,7 +261,7 @@ def main():
     if kaputt:
         sys.exit("Ohne Mutation schlagen schon fehl: " + ", ".join(kaputt))
 
-    start, stand, entkommen = time.monotonic(), {}, []
+    start, stand, entkommen, zuordnung = time.monotonic(), {}, [], {}
     try:
         for nummer, m in enumerate(mutanten, 1):
             pfad = quelle / m.datei
@@ -241,7 +272,15 @@ def main():
                 if bauen(bau, 900):
                     nachher = programme(bau)
                     neu = {p for p, t in nachher.items() if vorher.get(p) != t}
-                    gefangen = any(not laufen(l, bau, 120) for l in laeufe if betroffen(l, neu))
+                    if arg.faelle:
+                        faenger = []
+                        for l in laeufe:
+                            if betroffen(l, neu):
+                                laufen(l, bau, 120, faenger)
+                        zuordnung[f"{m.titel} ({m.herkunft})"] = faenger
+                        gefangen = bool(faenger)
+                    else:
+                        gefangen = any(not laufen(l, bau, 120) for l in laeufe if betroffen(l, neu))
                     urteil = "gefangen " if gefangen else "ENTKOMMEN"
                 else:
                     gefangen, urteil = None, "BAUT NICHT"
@@ -263,6 +302,8 @@ def main():
         print(f"  {bibliothek:10} {g:3} / {n:3}")
     g, n = sum(z[0] for z in stand.values()), sum(z[1] for z in stand.values())
     print(f"  {'zusammen':10} {g:3} / {n:3}  ({100 * g / max(n, 1):.1f} %)")
+    if arg.faelle:
+        faelle_berichten(zuordnung, arg.faelle)
     if arg.ergebnis:
         arg.ergebnis.write_text("".join(e + "\n" for e in entkommen), encoding="utf-8")
     if any(e.startswith("BAUT NICHT") for e in entkommen):
