@@ -247,10 +247,10 @@ def main():
 
     quelle, bau = arg.bau / "quelle", arg.bau / "bau"
     baum_spiegeln(quelle)
-    umgebung = os.environ
-    umgebung.setdefault("QT_QPA_PLATFORM", "offscreen")
+    # The test programs and the build read these from the inherited environment.
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
     if shutil.which("ccache"):
-        umgebung.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
+        os.environ.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
     if not (bau / "build.ninja").exists():
         subprocess.run(["cmake", "-S", str(quelle), "-B", str(bau), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=",
                         "-DZIRVANTO_BENCH=OFF", "-DZIRVANTO_WERROR=OFF"], check=True, stdout=subprocess.DEVNULL)
