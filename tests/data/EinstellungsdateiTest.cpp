@@ -57,29 +57,6 @@ TEST(Einstellungsdatei, LiestJedeZeileFuerSich) {
         EXPECT_EQ(geaendert(f.zeile), f.geaendert) << f.zeile;
 }
 
-TEST(Einstellungsdatei, UpdateLiestZurueckWasEsSchreibt) {
-    const QDateTime juli({2026, 7, 6}, {14, 30, 5});
-    for (const QLocale& locale : {Deutsch, QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()})
-        EXPECT_EQ(updateLesen(updateText(juli, locale), locale), juli)
-            << locale.name().toStdString();
-}
-
-TEST(Einstellungsdatei, SchlechteZeilenHaltenNichtAuf) {
-    Globals g = mitTabelle();
-    g.Waehrungen.HauptwaehrungIndex = 9; // names no entry
-    g.Waehrungen[4] = {"  USD ", "Dollar", 1.14, true, 1, "", false};
-    einstellungenAnwenden({"Active = ATS", "Active = DEM;14", "Update = gestern", "==",
-                           "Update = 02.01.2001 00:00:00", "Update = morgen", "Main = nichts"},
-                          g, Deutsch);
-    const QStringList zeilen = einstellungszeilen(g, Deutsch);
-    EXPECT_EQ(zeilen[0], "Main = EUR");
-    EXPECT_EQ(zeilen[7], "Update = 02.01.2001 00:00:00");
-    EXPECT_EQ(zeilen[9], "Text01 = Zirvanto"); // no FreshInstalled line while it is false
-    // Active lines in the order of the table, codes without blanks.
-    EXPECT_EQ(zeilen.mid(29), (QStringList{"Active = DEM;14", "Active = USD;1"}));
-}
-
 using EinstellungsdateiOrdner = Programmordner;
 
 TEST_F(EinstellungsdateiOrdner, RundreiseGibtDieselbenBytes) {
@@ -100,21 +77,6 @@ TEST_F(EinstellungsdateiOrdner, RundreiseGibtDieselbenBytes) {
     EXPECT_EQ(g.einstellungen.Texte[4], u"Änderung, \"4\""_s);
     ASSERT_TRUE(einstellungenSpeichern(ordner.path(), g, Deutsch));
     EXPECT_EQ(lesen("zirvanto.ini").toStdString(), datei.toStdString());
-}
-
-TEST_F(EinstellungsdateiOrdner, EineGefundeneDateiSetztFreshInstalledZurueck) {
-    Globals g = mitTabelle();
-    g.einstellungen.FreshInstalled = true;
-    EXPECT_FALSE(einstellungenLesen(ordner.path(), g, Deutsch).gefunden);
-    EXPECT_TRUE(g.einstellungen.FreshInstalled);
-    schreiben("zirvanto.ini",
-              "\xEF\xBB\xBFMain = dem\n\nText03 = Z\xC5\x82oty\nUpdate = 06.07.2026\nPort = 81");
-    const Einstellungslesung lesung = einstellungenLesen(ordner.path(), g, Deutsch);
-    EXPECT_EQ(lesung.lastUpdate, "06.07.2026"); // midnight: the date alone
-    EXPECT_FALSE(g.einstellungen.FreshInstalled);
-    EXPECT_EQ(g.Waehrungen.HauptwaehrungIndex, 2);
-    EXPECT_EQ(g.einstellungen.Texte[3], u"Złoty"_s);
-    EXPECT_EQ(g.einstellungen.ProxyPort, 81);
 }
 
 } // namespace

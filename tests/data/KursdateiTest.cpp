@@ -6,37 +6,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
+#include <unistd.h>
 
 namespace zirvanto {
 namespace {
-
-// An entry as "ISO|Name|rate|flag|marker".
-QString felder(const Waehrung& w) {
-    return QStringList{w.ISO, w.Name, QString::number(w.Kurs, 'g', 15), w.Flagge,
-                       w.Manuell ? "1" : "0"}
-        .join(u'|');
-}
-
-TEST(Kursdatei, LiestUndSchreibtEinenDatensatz) {
-    const struct {
-        QString zeile, felder;
-    } faelle[] = {
-        // clang-format off
-        // the rate counts only when a colon follows it
-        {"ATS:Schilling:13.7603", "ATS|Schilling|0||0"}, {"ATS:Schilling:13.7603:", "ATS|Schilling|13.7603||0"},
-        {"ATS:Schilling", "ATS||0||0"}, {"Schilling", "||0||0"},
-        // fields as they stand; the marker is any number but 0
-        {"A : B : 2 : f.bmp : 1", "A | B |2| f.bmp |1"}, {"X:Y: 1:f: 2", "X|Y|1|f|1"},
-        {"X:Y: 1:f: 0.0", "X|Y|1|f|0"}, {"X:Y: 1:f:ja", "X|Y|1|f|0"},
-        {"X:Y: 1:f: 1:mehr: 0", "X|Y|1|f|1"}, {"X:Y:13,76:f: 0", "X|Y|13|f|0"},
-        // clang-format on
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(felder(kursdatensatzLesen(f.zeile)), f.felder) << f.zeile.toStdString();
-    EXPECT_EQ(kursdatensatz({"IEP", "Irisches Pfund", 0.787564, false, 0, " ie.bmp  ", true}),
-              "IEP:Irisches Pfund: .787564:ie.bmp: 1");
-}
 
 using KursdateiOrdner = Programmordner;
 
@@ -52,7 +25,14 @@ TEST_F(KursdateiOrdner, RundreiseBehaeltJedenSatzInDateiReihenfolge) {
         {"ATS:Schilling: 13.7603:at.bmp: 1\r\n\r\n   \r\n\t\n  FRF:Franc: 6.55957:: 0 "
          "\nKaputt\r\nPLN:Z\xB3oty: 4.2883:: 0",
          "ATS:Schilling: 13.7603:at.bmp: 1\r\nFRF:Franc: 6.55957:: 0\r\n:: 0:: 0\r\nPLN:Z\xB3oty: "
-         "4.2883:: 0\r\n"}};
+         "4.2883:: 0\r\n"},
+        // fields as they stand but the flag; the rate counts only when a colon
+        // follows it and ends at a comma; the marker is any number but 0
+        {"ATS:Schilling:13.7603\r\nATS:Schilling\r\nA : B : 2 : f.bmp : 2\r\nX:Y:13,76:f: 0.0\r\n"
+         "X:Y: 1:f:ja\r\nX:Y: 1:f: 1:mehr: 0\r\n",
+         "ATS:Schilling: 0:: 0\r\nATS:: 0:: 0\r\nA : B : 2:f.bmp: 1\r\nX:Y: 13:f: 0\r\nX:Y: 1:f: "
+         "0\r\n"
+         "X:Y: 1:f: 1\r\n"}};
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // decimal comma
     for (const auto& [datei, geschrieben] : faelle) {
         schreiben("currency.ini", datei);
@@ -65,14 +45,21 @@ TEST_F(KursdateiOrdner, RundreiseBehaeltJedenSatzInDateiReihenfolge) {
     QLocale::setDefault(QLocale::c());
 }
 
-// A folder under the file's name: no save can replace it.
-TEST_F(KursdateiOrdner, FehlgeschlagenesSpeichernLaesstDenOrdnerWieEinWar) {
-    ASSERT_TRUE(QDir(ordner.path()).mkpath("currency.ini/inhalt"));
+// A save replaces the file whole: a hard link to the old file keeps the old
+// bytes. Where no save can replace it (a folder under its name), the save
+// reports it and leaves no copy behind.
+TEST_F(KursdateiOrdner, SpeichernErsetztDieDateiGanzOderGarNicht) {
+    schreiben("currency.ini", "alt");
+    ASSERT_EQ(link(QFile::encodeName(pfad("currency.ini")), QFile::encodeName(pfad("alt"))), 0);
+    ASSERT_TRUE(kurseSpeichern(ordner.path(), Waehrungstabelle()));
+    EXPECT_EQ(lesen("alt"), "alt");
+    ASSERT_TRUE(QFile::remove(pfad("currency.ini")) &&
+                QDir(ordner.path()).mkpath("currency.ini/x"));
     const Speicherergebnis ergebnis = kurseSpeichern(ordner.path(), Waehrungstabelle());
     EXPECT_TRUE(!ergebnis.ok && !ergebnis.fehler.isEmpty());
     const auto eintraege = QDir::AllEntries | QDir::NoDotAndDotDot;
-    EXPECT_EQ(QDir(ordner.path()).entryList(eintraege), QStringList{"currency.ini"}); // no copy
-    EXPECT_EQ(QDir(pfad("currency.ini")).entryList(eintraege), QStringList{"inhalt"});
+    EXPECT_EQ(QDir(ordner.path()).entryList(eintraege), (QStringList{"alt", "currency.ini"}));
+    EXPECT_EQ(QDir(pfad("currency.ini")).entryList(eintraege), QStringList{"x"});
 }
 
 } // namespace

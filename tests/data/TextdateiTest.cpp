@@ -34,11 +34,6 @@ TEST(Textdatei, LiestUndSchreibtZeilen) {
     }
 }
 
-TEST(Textdatei, OhneRaenderBehaeltAndereLeerzeichen) {
-    EXPECT_EQ(ohneRaender(u" \t a b \r\n"), u"a b");
-    EXPECT_EQ(ohneRaender(u"\u00A0x\u00A0"), u"\u00A0x\u00A0");
-}
-
 using TextdateiOrdner = Programmordner;
 
 TEST_F(TextdateiOrdner, EntferntNurLiegengebliebeneKopien) {

@@ -91,14 +91,5 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUmgerechnetenWertUndFarbe) 
     EXPECT_TRUE(lesen("zirvanto.ini").contains("\r\nActive = USD;2\r\n")); // saved at once
 }
 
-TEST_F(SeitenleisteTest, BeiDoppeltemCodeNimmtDieZeileDenErsten) {
-    schreiben("currency.ini", "USD:Erster: 1.1:: 0\r\nUSD:Zweiter: 2.2:: 0\r\n");
-    oeffnen();
-    waehlen(1, QStringLiteral("USD"));
-    EXPECT_TRUE(globals.Waehrungen[1].Aktiv);
-    // The second is still free, so every other list still offers its code.
-    EXPECT_EQ(eintraege(2), QStringLiteral("---|USD"));
-}
-
 } // namespace
 } // namespace zirvanto

@@ -52,7 +52,7 @@ TEST_F(ZugangTest, WertanzeigenZeigenIhrenTextUndMeldenJedeAenderung) {
             QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(f);
             ASSERT_TRUE(zugang && zugang->textInterface()) << f->objectName().toStdString();
             QAccessibleTextInterface* t = zugang->textInterface();
-            EXPECT_EQ(t->text(0, t->characterCount()), f->text()) << f->objectName().toStdString();
+            EXPECT_EQ(t->text(0, -1), f->text()) << f->objectName().toStdString(); // -1: to the end
             EXPECT_EQ(zugang->text(QAccessible::Value), f->text());
             EXPECT_EQ(zugang->text(QAccessible::Name), f->accessibleName());
         }
