@@ -30,9 +30,8 @@ TEST_F(KursdateiOrdner, RundreiseBehaeltJedenSatzInDateiReihenfolge) {
         // follows it and ends at a comma; the marker is any number but 0
         {"ATS:Schilling:13.7603\r\nATS:Schilling\r\nA : B : 2 : f.bmp : 2\r\nX:Y:13,76:f: 0.0\r\n"
          "X:Y: 1:f:ja\r\nX:Y: 1:f: 1:mehr: 0\r\n",
-         "ATS:Schilling: 0:: 0\r\nATS:: 0:: 0\r\nA : B : 2:f.bmp: 1\r\nX:Y: 13:f: 0\r\nX:Y: 1:f: "
-         "0\r\n"
-         "X:Y: 1:f: 1\r\n"}};
+         "ATS:Schilling: 0:: 0\r\nATS:: 0:: 0\r\nA : B : 2:f.bmp: 1\r\nX:Y: 13:f: 0\r\n"
+         "X:Y: 1:f: 0\r\nX:Y: 1:f: 1\r\n"}};
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // decimal comma
     for (const auto& [datei, geschrieben] : faelle) {
         schreiben("currency.ini", datei);
