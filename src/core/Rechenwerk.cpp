@@ -10,8 +10,6 @@ namespace zirvanto {
 
 namespace {
 
-constexpr int MaxFeldlaenge = 23;
-
 // What a key code means to the machine.
 enum class Art {
     Ziffer,
@@ -536,48 +534,6 @@ void Rechenwerk::einfuegen(double wert) {
     // A Euro amount becomes a main-currency amount, like every finished number.
     setzen(*ziel, Eingabewaehrung == EuroEingabe ? hauptkurs() * wert : wert);
     AnzeigeAktualisieren(*ziel, true, true, true);
-}
-
-void Rechenwerk::SideBoxLeeren(int zeile) {
-    if (zeile >= 1 && zeile <= Seitenzeilen) anzeige_.SideBox[std::size_t(zeile)].clear();
-}
-
-void Rechenwerk::Memory_Change() {
-    anzeige_.Memory = Speicher == 0 ? QString() : QStringLiteral("M");
-}
-
-QString Rechenwerk::feldtext(double wert, bool eingabe, bool mitLeerzeichen) const {
-    auto text = (eingabe ? Eingabeformat : Ergebnisformat).schreiben(wert, locale_);
-    if (text && mitLeerzeichen) *text += QLatin1Char(' ');
-    if (!text || text->size() > MaxFeldlaenge) return QStringLiteral("Überlauf");
-    return *text;
-}
-
-void Rechenwerk::AnzeigeAktualisieren(double Wert, bool Eingabemodus, bool Umrechnen,
-                                      bool BeideAnzeigen) {
-    const bool euroZiel = BeideAnzeigen || Eingabewaehrung == EuroEingabe;
-    const bool hauptZiel = BeideAnzeigen || Eingabewaehrung != EuroEingabe;
-
-    if (Fehlercode != 0) {
-        const QString text = Fehlercode == 1   ? QStringLiteral("Division durch Null.")
-                             : Fehlercode == 2 ? QStringLiteral("Unzulässiger Funktionsaufruf.")
-                                               : QStringLiteral("Fehler.");
-        anzeige_.DispEuro = text;
-        anzeige_.DispSchilling = text;
-        for (auto& box : anzeige_.SideBox)
-            box.clear();
-        piep();
-        return;
-    }
-
-    const double euro = Umrechnen ? Wert / hauptkurs() : Wert;
-    if (euroZiel) anzeige_.DispEuro = feldtext(euro, Eingabemodus, true);
-    if (hauptZiel) anzeige_.DispSchilling = feldtext(Wert, Eingabemodus, true);
-    if (Eingabemodus) return;
-
-    for (const Waehrung& w : tabelle_)
-        if (w.Aktiv && w.Platz >= 1 && w.Platz <= Seitenzeilen)
-            anzeige_.SideBox[std::size_t(w.Platz)] = feldtext(euro * w.Kurs, false, false);
 }
 
 } // namespace zirvanto

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/Anzeige.h"
 #include "data/Waehrungstabelle.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -48,16 +48,6 @@ enum : int16_t {
 
 // Input currencies.
 enum : int16_t { HauptwaehrungEingabe = 1, EuroEingabe = 2 };
-
-inline constexpr int Seitenzeilen = 14;
-
-// What the displays show. SideBox is indexed by row, 1..14 (index 0 unused).
-struct Anzeigetexte {
-    QString DispEuro;
-    QString DispSchilling;
-    std::array<QString, Seitenzeilen + 1> SideBox;
-    QString Memory;
-};
 
 // The calculator: its state, the key machine every key and button ends in,
 // and the writing of values into display texts. All values it holds are
@@ -128,7 +118,6 @@ private:
 
     void piep() const;
     void meldung(const QString& text) const;
-    QString feldtext(double wert, bool eingabe, bool mitLeerzeichen) const;
 
     const Waehrungstabelle& tabelle_;
     QLocale locale_;
