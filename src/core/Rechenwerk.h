@@ -92,6 +92,10 @@ public:
     int16_t Eingabewaehrung = HauptwaehrungEingabe;
 
 private:
+    // Addition and subtraction take an amount, multiplication and division a
+    // pure number.
+    static bool istBetragsoperation(int16_t operation) { return operation == 1 || operation == 2; }
+
     void zustandErgebnis(int16_t code);
     void zustandErsteZahl(int16_t code);
     void zustandOperation(int16_t code);
