@@ -3,6 +3,7 @@
 #include "support/Programmordner.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <unistd.h>
 
@@ -11,50 +12,49 @@ namespace {
 
 struct Lauf {
     int status;
-    QByteArray aus, fehler;
+    QString aus, fehler;
 };
 
 class TerminalTest : public Programmordner {
 protected:
+    // The program folder is the folder of the executable.
     void SetUp() override {
-        programm = pfad(QStringLiteral("bin/zirvanto"));
-        ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("bin")));
-        // The program folder is the folder of the executable, so a link
-        // (or else a copy) of the program lives in the temporary folder.
+        ASSERT_TRUE(QDir(ordner.path()).mkpath("bin"));
         ASSERT_TRUE(::link(ZIRVANTO_PROGRAMM, qPrintable(programm)) == 0 ||
-                    QFile::copy(QStringLiteral(ZIRVANTO_PROGRAMM), programm));
+                    QFile::copy(ZIRVANTO_PROGRAMM, programm));
     }
 
-    Lauf starten(const QStringList& argumente, const QString& locale = "de_DE.UTF-8",
+    Lauf starten(const QStringList& argumente, const QString& locale = "de_DE",
                  const QStringList& setzen = {}) const {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        static const QRegularExpression weg("^(LC_.*|LANG.*|DISPLAY|WAYLAND_DISPLAY|QT_.*)$");
         for (const QString& name : umgebung.keys())
-            if (name.startsWith("LC_") || name == "LANG" || name == "LANGUAGE" ||
-                name == "DISPLAY" || name == "WAYLAND_DISPLAY" || name.startsWith("QT_"))
-                umgebung.remove(name);
-        umgebung.insert("LC_ALL", locale);
-        umgebung.insert("XDG_DATA_HOME", pfad("daten"));
-        for (const QString& paar : setzen)
+            if (weg.match(name).hasMatch()) umgebung.remove(name);
+        for (const QString& paar :
+             setzen + QStringList{"LC_ALL=" + locale, "XDG_DATA_HOME=" + pfad("daten")})
             umgebung.insert(paar.section('=', 0, 0), paar.section('=', 1));
         QProcess p;
         p.setProcessEnvironment(umgebung);
         p.start(programm, argumente);
         EXPECT_TRUE(p.waitForFinished(30000));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                p.readAllStandardOutput(), p.readAllStandardError()};
+                QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 
-    QString programm;
+    const QString programm = pfad("bin/zirvanto");
 };
 
-// Every row runs with the same table: USD twice (the second in lower case),
-// a hand-set CHF, a code without a rate, ATS as the main currency.
+// One table for all rows: USD twice (the second in lower case), a hand-set
+// CHF, a code without a rate, ATS as the main currency.
 TEST_F(TerminalTest, OptionenBetraegeCodesUndExitStatus) {
     schreiben("bin/currency.ini", "ATS:\xD6sterreichischer Schilling: 13.7603:: 0\r\n"
                                   "USD:US-Dollar: 1.1415:: 0\r\nusd:Zweiter Dollar: 2:: 0\r\n"
                                   "CHF:Schweizer Franken: .9412:: 1\r\nXXX:Ohne Kurs: 0:: 0\r\n");
     schreiben("bin/zirvanto.ini", "Main = ATS\r\n");
-    const QString nbsp = QString(QChar(0xA0));
+    const QString liste =
+        "ATS\t\u00D6sterreichischer Schilling\t13,7603\t\nUSD\tUS-Dollar\t1,1415\t\n"
+        "usd\tZweiter Dollar\t2\t\nCHF\tSchweizer Franken\t0,9412\tmanuell\n";
     const struct {
         QStringList argumente;
         QString locale;
@@ -62,23 +62,13 @@ TEST_F(TerminalTest, OptionenBetraegeCodesUndExitStatus) {
         QString text; // stdout on success, else part of stderr
     } faelle[] = {
         {{"--convert", "1250", "USD", "EUR", "ATS"}, "de_DE", 0, "EUR\t1.095,05\nATS\t15.068,22\n"},
-        {{"-c", "1250.5", "usd"}, "C", 0, "EUR\t1095.49\nATS\t15074.25\n"},
-        {{"1.250,5", "Usd", "-c"}, "de_DE", 0, "EUR\t1.095,49\nATS\t15.074,25\n"},
-        {{"-c", "1 250,5", "usd"},
-         "de_AT",
-         0,
-         "EUR\t1" + nbsp + "095,49\nATS\t15" + nbsp + "074,25\n"},
+        {{"-c", "1250.5", "usd"}, "POSIX", 0, "EUR\t1095.49\nATS\t15074.25\n"},
+        {{"-c", "1 250,5", "usd"}, "de_AT", 0, "EUR\t1\u00A0095,49\nATS\t15\u00A0074,25\n"},
         {{"-c", "1'250.5", "EUR", "EUR"}, "de_CH", 0, "EUR\t1\u2019250.50\n"},
         {{"-c", "1.250", "EUR", "EUR"}, "de_DE", 0, "EUR\t1.250,00\n"},
         {{"-c", "1250.5", "EUR", "eur"}, "de_DE", 0, "EUR\t1.250,50\n"},
-        {{"-c", "-5", "EUR", "CHF", "usd"}, "de_DE", 0, "CHF\t-4,71\nUSD\t-5,71\n"},
-        {{"-c", "-0,5", "ATS"}, "de_DE", 0, "EUR\t-0,04\nATS\t-0,50\n"},
-        {{"--list"},
-         "de_DE",
-         0,
-         "ATS\t\u00D6sterreichischer Schilling\t13,7603\t\nUSD\tUS-Dollar\t1,1415\t\n"
-         "usd\tZweiter Dollar\t2\t\nCHF\tSchweizer Franken\t0,9412\tmanuell\n"},
-        {{"--list"}, "POSIX", 0, "ATS\t\u00D6sterreichischer Schilling\t13.7603\t\n"},
+        {{"-5", "EUR", "CHF", "Usd", "-c"}, "de_DE", 0, "CHF\t-4,71\nUSD\t-5,71\n"},
+        {{"--list"}, "de_DE", 0, liste},
         // Qt's own options still start the window, here on a platform that does not exist.
         {{"-platform", "keine", "-reverse"}, "de_DE", -1, "platform plugin \"keine\""},
         {{"--frob"}, "de_DE", 2, "unbekannte Option „--frob“"},
@@ -90,37 +80,31 @@ TEST_F(TerminalTest, OptionenBetraegeCodesUndExitStatus) {
         {{"-c", "1.25,5", "EUR"}, "de_DE", 2, "ungültiger Betrag „1.25,5“"},
         {{"-c", "1.250,5", "EUR"}, "C", 2, "ungültiger Betrag"},
         {{"-c", "1e3", "EUR"}, "de_DE", 2, "ungültiger Betrag"},
-        {{"-c", "+5", "EUR"}, "de_DE", 2, "ungültiger Betrag"},
-        {{"-c", "5,", "EUR"}, "de_DE", 2, "ungültiger Betrag"},
         {{"-c", "100000000000000000000", "EUR"}, "C", 2, "mehr Stellen, als die Anzeige"},
         {{"-c", "5", "EUR", "ATS", "XYZ"}, "de_DE", 3, "unbekannte Währung „XYZ“"},
         {{"-c", "5", "xxx", "EUR"}, "de_DE", 3, "Währung „XXX“ hat keinen Kurs"},
     };
     for (const auto& f : faelle) {
         const Lauf lauf = starten(f.argumente, f.locale);
-        const QString name = f.argumente.join(' ') + " unter " + f.locale;
-        EXPECT_EQ(lauf.status, f.status) << name.toStdString();
-        const QString aus = QString::fromUtf8(lauf.aus), fehler = QString::fromUtf8(lauf.fehler);
-        if (f.status != 0)
-            EXPECT_TRUE(aus.isEmpty() && fehler.contains(f.text))
-                << name.toStdString() << ": " << fehler.toStdString();
-        else if (f.locale == "POSIX")
-            EXPECT_TRUE(aus.startsWith(f.text) && fehler.isEmpty()) << name.toStdString();
+        const std::string name = (f.argumente.join(' ') + " unter " + f.locale).toStdString();
+        EXPECT_EQ(lauf.status, f.status) << name;
+        if (f.status == 0)
+            EXPECT_TRUE(lauf.aus == f.text && lauf.fehler.isEmpty())
+                << name << ": " << lauf.aus.toStdString();
         else
-            EXPECT_TRUE(aus == f.text && fehler.isEmpty())
-                << name.toStdString() << ": " << aus.toStdString() << fehler.toStdString();
+            EXPECT_TRUE(lauf.aus.isEmpty() && lauf.fehler.contains(f.text))
+                << name << ": " << lauf.fehler.toStdString();
     }
 }
 
-// Help and version go to stdout; a broken X display does not matter, as
-// nothing of the GUI is created.
+// Help and version go to stdout; a display that cannot be reached does not
+// matter, as nothing of the GUI is created.
 TEST_F(TerminalTest, HilfeVersionUndKeinBildschirm) {
     EXPECT_TRUE(starten({"--help"}).aus.contains("-c, --convert BETRAG VON [NACH...]"));
     EXPECT_TRUE(starten({"--version"}).aus.startsWith("zirvanto (Zirvanto) "));
     const Lauf lauf =
         starten({"-c", "2", "EUR", "EUR"}, "C", {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4711"});
-    EXPECT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(lauf.aus, "EUR\t2.00\n");
+    EXPECT_EQ(lauf.aus, "EUR\t2.00\n") << lauf.fehler.toStdString();
 }
 
 // Installed, it reads the shipped table until the user's data folder has
