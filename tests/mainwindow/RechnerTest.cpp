@@ -1,5 +1,6 @@
 #include "Fenstertest.h"
 #include "editor/Wechselkurse.h"
+#include "mainwindow/Masse.h"
 #include "mainwindow/Tastenfeld.h"
 
 #include <QComboBox>
@@ -186,6 +187,33 @@ TEST_F(RechnerTest, NachDemEditorWirdAufgefrischtUndGespeichert) {
     EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1,2000 CHF"));
     EXPECT_EQ(text("SideBox(2)"), QString());               // the row is released
     EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->count(), 2); // "---" and CHF
+}
+
+// The font found for a room is the largest pixel size, up to the font's own,
+// in which every text and a line fit: the next size does not, whether the
+// room asks to shrink by a little, by much, or for width or for height.
+TEST(Masse, PassendeSchriftIstDieGroessteDiePasst) {
+    QFont basis = QApplication::font();
+    basis.setPointSizeF(20);
+    const QStringList texte{QStringLiteral("-888.888.888.888.888,88"), QStringLiteral("Überlauf")};
+    const auto passt = [&](int groesse, qreal breite, qreal hoehe) {
+        QFont schrift = basis;
+        schrift.setPixelSize(groesse);
+        const QFontMetricsF m(schrift);
+        return m.height() <= hoehe && m.horizontalAdvance(texte[0]) <= breite &&
+               m.horizontalAdvance(texte[1]) <= breite;
+    };
+    const int eigene = QFontInfo(basis).pixelSize();
+    for (const auto& [breite, hoehe] : {std::pair{1000.0, 100.0},
+                                        {250.0, 100.0},
+                                        {120.0, 100.0},
+                                        {1000.0, 20.0},
+                                        {1000.0, 9.0},
+                                        {3.0, 100.0}}) {
+        const int g = QFontInfo(passendeSchrift(basis, texte, breite, hoehe)).pixelSize();
+        EXPECT_TRUE(g == 1 || passt(g, breite, hoehe)) << breite << " " << hoehe;
+        EXPECT_TRUE(g == eigene || !passt(g + 1, breite, hoehe)) << breite << " " << hoehe;
+    }
 }
 
 } // namespace
