@@ -14,47 +14,53 @@ namespace zirvanto {
 
 namespace {
 
-// The texts of one search, measured at the font's own size first; later
-// sizes measure them widest first and stop at the first that does not fit.
+// The measurements of one search. Each size measures the texts until one
+// does not fit: first the one that failed last, after a size where all fit
+// the widest there, as that one is the likeliest to fail.
 class Messung {
 public:
     Messung(const QFont& basis, const QStringList& texte, qreal breite, qreal hoehe)
-        : basis_(basis), texte_(texte), breite_(breite), hoehe_(hoehe) {}
-
-    // Whether everything fits at the font's own size; by what factor the
-    // widest text and the line would have to shrink to fit.
-    bool ersteMessung(int groesse, qreal& faktor) {
-        const QFontMetricsF masse(mitGroesse(groesse));
-        std::vector<std::pair<qreal, qsizetype>> breiten;
+        : basis_(basis), texte_(texte), breite_(breite), hoehe_(hoehe) {
         for (qsizetype i = 0; i < texte_.size(); ++i)
-            breiten.emplace_back(masse.horizontalAdvance(texte_[i]), i);
-        std::sort(breiten.begin(), breiten.end(), std::greater<>());
-        for (const auto& [breite, i] : breiten)
             reihenfolge_.push_back(i);
-        const qreal weiteste = breiten.empty() ? 0 : breiten.front().first;
-        const qreal zeile = masse.height();
-        faktor = 1;
-        if (zeile > 0) faktor = std::min(faktor, hoehe_ / zeile);
-        if (weiteste > 0) faktor = std::min(faktor, breite_ / weiteste);
-        return zeile <= hoehe_ && weiteste <= breite_;
     }
 
-    bool passt(int groesse) const {
+    // Whether the line and every text fit at the size. With `faktor`, also
+    // by what factor the line and the widest text measured must shrink.
+    bool passt(int groesse, qreal* faktor = nullptr) {
         if (groesse <= 1) return true;
-        const QFontMetricsF masse(mitGroesse(groesse));
-        if (masse.height() > hoehe_) return false;
-        for (const qsizetype i : reihenfolge_)
-            if (masse.horizontalAdvance(texte_[i]) > breite_) return false;
-        return true;
+        QFont schrift = basis_;
+        schrift.setPixelSize(groesse);
+        const QFontMetricsF masse(schrift);
+        const qreal zeile = masse.height();
+        if (zeile > hoehe_ && !faktor) return false;
+        std::vector<std::pair<qreal, qsizetype>> breiten;
+        for (const qsizetype i : reihenfolge_) {
+            breiten.emplace_back(masse.horizontalAdvance(texte_[i]), i);
+            if (breiten.back().first > breite_) break;
+        }
+        const bool alle = breiten.size() == reihenfolge_.size() &&
+                          (breiten.empty() || breiten.back().first <= breite_);
+        if (alle) {
+            std::stable_sort(breiten.begin(), breiten.end(), std::greater<>());
+            for (std::size_t k = 0; k < breiten.size(); ++k)
+                reihenfolge_[k] = breiten[k].second;
+        } else {
+            std::rotate(reihenfolge_.begin(), reihenfolge_.begin() + qsizetype(breiten.size()) - 1,
+                        reihenfolge_.begin() + qsizetype(breiten.size()));
+        }
+        if (faktor) {
+            qreal weiteste = 0;
+            for (const auto& [breite, i] : breiten)
+                weiteste = std::max(weiteste, breite);
+            *faktor = 1;
+            if (zeile > 0) *faktor = std::min(*faktor, hoehe_ / zeile);
+            if (weiteste > 0) *faktor = std::min(*faktor, breite_ / weiteste);
+        }
+        return alle && zeile <= hoehe_;
     }
 
 private:
-    QFont mitGroesse(int groesse) const {
-        QFont schrift = basis_;
-        schrift.setPixelSize(groesse);
-        return schrift;
-    }
-
     const QFont& basis_;
     const QStringList& texte_;
     qreal breite_;
@@ -70,7 +76,7 @@ int passendeGroesse(const QFont& basis, int eigene, const QStringList& texte, qr
     if (eigene <= 1) return eigene;
     Messung messung(basis, texte, breite, hoehe);
     qreal faktor = 1;
-    if (messung.ersteMessung(eigene, faktor)) return eigene;
+    if (messung.passt(eigene, &faktor)) return eigene;
     int g = std::clamp(int(std::floor(eigene * faktor)), 1, eigene - 1);
     if (messung.passt(g)) {
         while (g + 1 < eigene && messung.passt(g + 1))

@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <optional>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -68,12 +70,21 @@ QStringList laengsteWerte(const QLocale& locale) {
 // window's small font alone leaves too little room for it.
 void wertschriftSetzen(const std::vector<QLabel*>& felder, const QLocale& locale) {
     const QStringList texte = laengsteWerte(locale);
+    // Fields of one font and size share one font, found once.
+    std::optional<std::tuple<QFont, QRect, int>> vorbild;
+    QFont passend;
     for (QLabel* feld : felder) {
         const QRect innen = feld->contentsRect();
-        // A framed label keeps half an "x" free beside its text; the other
-        // half is room for rounding.
-        const qreal rand = 2 * feld->margin() + QFontMetricsF(feld->font()).horizontalAdvance(u'x');
-        feld->setFont(passendeSchrift(feld->font(), texte, innen.width() - rand, innen.height()));
+        auto art = std::tuple(feld->font(), innen, feld->margin());
+        if (art != vorbild) {
+            // A framed label keeps half an "x" free beside its text; the
+            // other half is room for rounding.
+            const qreal rand =
+                2 * feld->margin() + QFontMetricsF(feld->font()).horizontalAdvance(u'x');
+            passend = passendeSchrift(feld->font(), texte, innen.width() - rand, innen.height());
+            vorbild = std::move(art);
+        }
+        feld->setFont(passend);
     }
 }
 

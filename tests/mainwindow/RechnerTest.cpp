@@ -204,11 +204,13 @@ TEST(Masse, PassendeSchriftIstDieGroessteDiePasst) {
                m.horizontalAdvance(texte[1]) <= breite;
     };
     const int eigene = QFontInfo(basis).pixelSize();
+    // With the font of the tests, a size scaled by the room is one too small
+    // at 102 and 319 and one too large at 268.
     for (const auto& [breite, hoehe] : {std::pair{1000.0, 100.0},
-                                        {250.0, 100.0},
-                                        {120.0, 100.0},
+                                        {102.0, 100.0},
+                                        {268.0, 100.0},
+                                        {319.0, 100.0},
                                         {1000.0, 20.0},
-                                        {1000.0, 9.0},
                                         {3.0, 100.0}}) {
         const int g = QFontInfo(passendeSchrift(basis, texte, breite, hoehe)).pixelSize();
         EXPECT_TRUE(g == 1 || passt(g, breite, hoehe)) << breite << " " << hoehe;
