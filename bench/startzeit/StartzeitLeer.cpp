@@ -2,7 +2,8 @@
 // (width and height as arguments), shown, painted and closed the same way.
 // With "--text" the window also shows one line of text, so that it pays
 // Qt's one-time font set-up as every window with text does; with "--menue"
-// it has instead a menu bar with the main window's three menus.
+// it has instead a menu bar with the main window's three menus. With
+// STARTZEIT_BLEIBEN set, it stays open after that.
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -35,5 +36,7 @@ int main(int argc, char** argv) {
     const auto jetzt = std::chrono::system_clock::now().time_since_epoch();
     std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(jetzt).count()));
     std::fflush(stdout);
+    // Kept open for a measurement of its memory.
+    if (qEnvironmentVariableIsSet("STARTZEIT_BLEIBEN")) return QApplication::exec();
     std::quick_exit(0);
 }

@@ -2,6 +2,8 @@
 
 #include "../support/Programmordner.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,15 @@ TEST(Textdatei, LiestUndSchreibtZeilen) {
         EXPECT_TRUE(!f.geschrieben || textdateiBytes(f.zeilen) == f.bytes)
             << f.bytes.toHex().data();
     }
+}
+
+// Every byte reads as Qt's own Windows-1252 decoder reads it.
+TEST(Textdatei, LiestWindows1252WieQt) {
+    QByteArray alle;
+    for (int b = 0; b < 256; ++b)
+        alle += char(b);
+    QStringDecoder qt("windows-1252", QStringDecoder::Flag::Stateless);
+    EXPECT_EQ(textDekodieren(alle), qt.decode(alle));
 }
 
 using TextdateiOrdner = Programmordner;
