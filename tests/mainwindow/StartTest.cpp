@@ -49,6 +49,25 @@ TEST_F(StartTest, StartMitDateienZeigtSieUndSchreibtNichts) {
     EXPECT_EQ(lesen("zirvanto.ini"), ini);
 }
 
+// The side rows follow the first paint; opened before, the rate table
+// builds them at once, filled, with their flags and in their tab order.
+TEST_F(StartTest, KurstabelleVorDemErstenZeichnenZeigtIhreZeilen) {
+    schreiben("currency.ini", "USD:US-Dollar: 1.1:us.bmp: 0\r\n");
+    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
+    ASSERT_TRUE(QFile::copy(quelle("us.bmp"), pfad("us.bmp")));
+    Rechner rechner(globals, plattform, ordner.path(), test::Deutsch);
+    EXPECT_EQ(rechner.findChild<QComboBox*>(QStringLiteral("SideCombo(1)")), nullptr);
+    rechner.AufZu_Click();
+    auto* liste = rechner.findChild<QComboBox*>(QStringLiteral("SideCombo(1)"));
+    ASSERT_NE(liste, nullptr);
+    EXPECT_FALSE(liste->isHidden());
+    EXPECT_EQ(liste->currentText(), QStringLiteral("USD"));
+    EXPECT_FALSE(rechner.findChild<QLabel*>(QStringLiteral("SidePicture(1)"))->pixmap().isNull());
+    EXPECT_EQ(rechner.findChild<QLabel*>(QStringLiteral("SideBox(1)"))->text(), "0,00");
+    EXPECT_EQ(rechner.findChild<QWidget*>(QStringLiteral("SideCombo(14)"))->nextInFocusChain(),
+              rechner.findChild<QWidget*>(QStringLiteral("Update")));
+}
+
 TEST_F(StartTest, UnlesbareDateienWerdenGemeldetUndNichtUeberschrieben) {
     // A named pipe holds the rate file's place (opening it would wait for a
     // writer), a folder the settings file's: both are reported, no first-start
