@@ -54,9 +54,8 @@ protected:
         return *rechner;
     }
 
-    // The side rows are built when the program first waits for input after
-    // its first paint: a control not found is waited for, in a loop that
-    // waits as the program's does.
+    // The side rows follow the first paint when the program waits for input:
+    // a control not found is waited for in a loop that waits like the program's.
     template <typename W = QWidget> W* kind(const QString& name) {
         auto* w = rechner->findChild<W*>(name);
         for (int i = 0; !w && i < 100; ++i) {

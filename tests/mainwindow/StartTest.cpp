@@ -55,17 +55,12 @@ TEST_F(StartTest, KurstabelleVorDemErstenZeichnenZeigtIhreZeilen) {
     schreiben("currency.ini", "USD:US-Dollar: 1.1:us.bmp: 0\r\n");
     schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
     ASSERT_TRUE(QFile::copy(quelle("us.bmp"), pfad("us.bmp")));
-    Rechner rechner(globals, plattform, ordner.path(), test::Deutsch);
-    EXPECT_EQ(rechner.findChild<QComboBox*>(QStringLiteral("SideCombo(1)")), nullptr);
-    rechner.AufZu_Click();
-    auto* liste = rechner.findChild<QComboBox*>(QStringLiteral("SideCombo(1)"));
-    ASSERT_NE(liste, nullptr);
-    EXPECT_FALSE(liste->isHidden());
-    EXPECT_EQ(liste->currentText(), QStringLiteral("USD"));
-    EXPECT_FALSE(rechner.findChild<QLabel*>(QStringLiteral("SidePicture(1)"))->pixmap().isNull());
-    EXPECT_EQ(rechner.findChild<QLabel*>(QStringLiteral("SideBox(1)"))->text(), "0,00");
-    EXPECT_EQ(rechner.findChild<QWidget*>(QStringLiteral("SideCombo(14)"))->nextInFocusChain(),
-              rechner.findChild<QWidget*>(QStringLiteral("Update")));
+    rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), test::Deutsch);
+    rechner->AufZu_Click();
+    EXPECT_FALSE(kind("SideCombo(1)")->isHidden());
+    EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->currentText() + text("SideBox(1)"), "USD0,00");
+    EXPECT_FALSE(kind<QLabel>("SidePicture(1)")->pixmap().isNull());
+    EXPECT_EQ(kind("SideCombo(14)")->nextInFocusChain(), kind("Update"));
 }
 
 TEST_F(StartTest, UnlesbareDateienWerdenGemeldetUndNichtUeberschrieben) {
