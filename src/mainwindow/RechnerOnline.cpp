@@ -8,13 +8,12 @@
 #include "mainwindow/Status.h"
 #include "online/Antwortleser.h"
 #include "online/Bilddatei.h"
-#include "online/Kursabgleich.h"
+#include "online/Kursupdate.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -42,11 +41,11 @@ int portLesen(const QString& text) {
     return port >= 0 && port <= GroessterPort ? int(port) : 0;
 }
 
-QString herkunft(const Abruf& abruf, const Kursantwort& antwort, const QLocale& locale) {
-    QString text = QStringLiteral("Wechselkurse von %1").arg(abruf.adresse.host());
-    if (antwort.ezb && antwort.stichtag.isValid())
+QString herkunft(const Kursupdateergebnis& ergebnis, const QLocale& locale) {
+    QString text = QStringLiteral("Wechselkurse von %1").arg(ergebnis.quelle);
+    if (ergebnis.stichtag.isValid())
         text += QStringLiteral(" (Referenzkurse vom %1)")
-                    .arg(locale.toString(antwort.stichtag, QLocale::ShortFormat));
+                    .arg(locale.toString(ergebnis.stichtag, QLocale::ShortFormat));
     return text;
 }
 
@@ -109,40 +108,21 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     auto status = std::make_unique<Status>(e.Texte[1], this);
     const bool aktiv = isActiveWindow();
     status->show();
+    const Kursupdateergebnis ergebnis =
+        kurseAktualisieren(globals_, programmordner_, webretreiver_, werk_.locale());
     // Closes the notice and gives the activation back, where a desktop
     // handed it to the notice.
-    const auto statusSchliessen = [&] {
-        status.reset();
-        if (aktiv) activateWindow();
-    };
-
-    webretreiver_.vorbereiten(e);
-    const Abruf abruf = webretreiver_.textOeffnen(e.CurrencyURL + Programmkennung);
-    const Kursantwort antwort = abruf ? kursantwortLesen(abruf.text) : Kursantwort{};
-    // A reply without a single usable record (an error page from a proxy,
-    // say) is a failure like an empty one, and changes nothing.
-    if (antwort.saetze.empty()) {
-        statusSchliessen();
+    status.reset();
+    if (aktiv) activateWindow();
+    if (ergebnis.code != 0) {
         if (showMessages) plattform_.meldung(this, Fehlermeldung);
-        return abruf ? -1 : -2;
+        return ergebnis.code;
     }
 
-    const QDir ordner(programmordner_);
-    for (const QString& flagge : kurseAbgleichen(globals_.Waehrungen, antwort.saetze)) {
-        const QString pfad = ordner.filePath(flagge);
-        if (QFileInfo::exists(pfad)) continue;
-        const Abruf bild = webretreiver_.bytesOeffnen(e.FlagURL + flagge);
-        if (bild) bildSchreiben(pfad, bild.bytes);
-    }
-    statusSchliessen();
-
-    const QDateTime jetzt = QDateTime::currentDateTime();
-    e.UpdateDatum = QDateTime(
-        jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute(), jetzt.time().second()));
     lastUpdate->setText(allgemeinesDatum(e.UpdateDatum, werk_.locale()));
-    lastUpdate->setToolTip(klartext(herkunft(abruf, antwort, werk_.locale())));
-    IniSpeichern();
-    KurseSpeichern();
+    lastUpdate->setToolTip(klartext(herkunft(ergebnis, werk_.locale())));
+    for (const Speicherfehler& f : ergebnis.speicherfehler)
+        speicherfehlerMelden(f.datei, f.fehler);
     WaehrungslistenFuellen();
     FlaggenLaden(); // a flag fetched just now shows at once
     if (showMessages)

@@ -1,0 +1,59 @@
+#include "online/Kursupdate.h"
+
+#include "data/Einstellungsdatei.h"
+#include "data/Kursdatei.h"
+#include "online/Antwortleser.h"
+#include "online/Bilddatei.h"
+#include "online/Kursabgleich.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zirvanto {
+
+namespace {
+
+// The program's identifier towards the server.
+const QString Programmkennung = QStringLiteral("&rechner=1010");
+
+} // namespace
+
+Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmordner,
+                                      Webretreiver& webretreiver, const QLocale& locale) {
+    Einstellungen& e = globals.einstellungen;
+    Kursupdateergebnis ergebnis;
+    webretreiver.vorbereiten(e);
+    const Abruf abruf = webretreiver.textOeffnen(e.CurrencyURL + Programmkennung);
+    ergebnis.abruffehler = abruf.fehler;
+    const Kursantwort antwort = abruf ? kursantwortLesen(abruf.text) : Kursantwort{};
+    // A reply without a single usable record (an error page from a proxy,
+    // say) is a failure like an empty one, and changes nothing.
+    if (antwort.saetze.empty()) {
+        ergebnis.code = abruf ? -1 : -2;
+        return ergebnis;
+    }
+
+    const QDir ordner(programmordner);
+    for (const QString& flagge : kurseAbgleichen(globals.Waehrungen, antwort.saetze)) {
+        const QString pfad = ordner.filePath(flagge);
+        if (QFileInfo::exists(pfad)) continue;
+        const Abruf bild = webretreiver.bytesOeffnen(e.FlagURL + flagge);
+        if (bild) bildSchreiben(pfad, bild.bytes);
+    }
+
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    e.UpdateDatum = QDateTime(
+        jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute(), jetzt.time().second()));
+    ergebnis.code = 0;
+    ergebnis.geaendert = true;
+    ergebnis.quelle = abruf.adresse.host();
+    if (antwort.ezb) ergebnis.stichtag = antwort.stichtag;
+    const auto vermerken = [&](const QString& datei, const Speicherergebnis& gespeichert) {
+        if (!gespeichert) ergebnis.speicherfehler.push_back({datei, gespeichert.fehler});
+    };
+    vermerken(Einstellungsdateiname, einstellungenSpeichern(programmordner, globals, locale));
+    vermerken(Kursdateiname, kurseSpeichern(programmordner, globals.Waehrungen));
+    return ergebnis;
+}
+
+} // namespace zirvanto

@@ -1,0 +1,43 @@
+#pragma once
+
+// The rate update without a window: what the "Update!" button, the update
+// at start and a terminal run share. QtCore and QtNetwork only; nothing
+// here needs a QGuiApplication.
+
+#include "data/Globals.h"
+#include "online/Webretreiver.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace zirvanto {
+
+// A save of one of the two files that failed.
+struct Speicherfehler {
+    QString datei;  // the file's name in the program folder
+    QString fehler; // the system's error text
+};
+
+struct Kursupdateergebnis {
+    // 0: rates received and applied; -1: a reply without a usable record;
+    // -2: the request failed (`abruffehler` says why).
+    int16_t code = -2;
+    Abruffehler abruffehler = Abruffehler::Keiner;
+    bool geaendert = false; // the table and the update time changed, the files were written
+    QDate stichtag;         // the reference date the reply gives, if any
+    QString quelle;         // the host they came from
+    std::vector<Speicherfehler> speicherfehler; // every save that failed, in order
+};
+
+// Fetches CurrencyURL, merges its records into the table, fetches the flag
+// pictures missing from the program folder, sets the update time and saves
+// the settings file, then the rate file. A request that fails, or a reply
+// without a single usable record, changes nothing.
+Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmordner,
+                                      Webretreiver& webretreiver, const QLocale& locale);
+
+} // namespace zirvanto
