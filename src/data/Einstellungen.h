@@ -8,16 +8,36 @@
 
 namespace zirvanto {
 
-// The maker's server script; every request goes to this address. Scheme
-// and host are set at build time (ZIRVANTO_SERVER).
-inline const QString ServerSkript = QStringLiteral(ZIRVANTO_SERVER "/cgi-bin/rechner_parser.pl");
+// Scheme and host of the program server, set at build time
+// (ZIRVANTO_SERVER). Empty: there is none, and the rates come from the ECB.
+inline const QString ServerVorgabe = QStringLiteral(ZIRVANTO_SERVER);
+
+// The ECB's daily reference rates.
+inline const QString EzbKurse =
+    QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml");
+
+// The script of a program server: registration, and the start values of
+// the rate, logo and advertisement addresses.
+inline QString serverSkript(const QString& server) {
+    return server + QStringLiteral("/cgi-bin/rechner_parser.pl");
+}
 
 // Everything the settings file stores besides the currency table, with the
 // start values the program has before that file is read.
 struct Einstellungen {
-    QString WerbeURL = ServerSkript + QStringLiteral("?action=ad");
-    QString LogoURL = ServerSkript + QStringLiteral("?action=logo");
-    QString CurrencyURL = ServerSkript + QStringLiteral("?action=currency");
+    // The start values with that program server, or without one.
+    explicit Einstellungen(const QString& server = ServerVorgabe)
+        : WerbeURL(server.isEmpty() ? QString()
+                                    : serverSkript(server) + QStringLiteral("?action=ad")),
+          LogoURL(server.isEmpty() ? QString()
+                                   : serverSkript(server) + QStringLiteral("?action=logo")),
+          CurrencyURL(server.isEmpty()
+                          ? EzbKurse
+                          : serverSkript(server) + QStringLiteral("?action=currency")) {}
+
+    QString WerbeURL;
+    QString LogoURL;
+    QString CurrencyURL;
     QString FlagURL;
     QString ProxyServer;
     int ProxyPort = 8080;

@@ -151,6 +151,18 @@ void textLesen(Einstellungen& einstellungen, const QString& schluessel, const QS
     if (index) einstellungen.Texte[std::size_t(*index)] = wert;
 }
 
+// The start values of the addresses that earlier builds wrote: the script
+// under the reserved example host, and the ECB feed with the empty query
+// that the program's identifier needed. They read as this build's start
+// values; an address that a user or a server set stays as it is.
+QString adresseLesen(const QString& wert, const QString& aktion, const QString& startwert,
+                     const QString& server) {
+    const QString frueher = serverSkript(QStringLiteral("http://www.zirvanto.example"));
+    if (wert == frueher + QStringLiteral("?action=") + aktion) return startwert;
+    if (server.isEmpty() && aktion == QLatin1String("currency") && wert == EzbKurse + u'?') return startwert;
+    return wert;
+}
+
 } // namespace
 
 QString updateText(const QDateTime& zeitpunkt, const QLocale& locale) {
@@ -196,6 +208,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
                                              const QLocale& locale) {
     Einstellungen& e = globals.einstellungen;
     Waehrungstabelle& tabelle = globals.Waehrungen;
+    const Einstellungen start(globals.Programmserver);
+    const auto adresse = [&](const char* aktion, const QString& startwert, const QString& wert) {
+        return adresseLesen(wert, QLatin1String(aktion), startwert, globals.Programmserver);
+    };
     std::optional<QString> lastUpdate;
     // "Main" and "Active" lines touch nothing the other lines set: they are
     // applied after them, in their order, through one look-up of their codes.
@@ -214,11 +230,11 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
             if (const auto code = zeilencode(haupt, wert)) gesucht.insert(*code);
             waehrungszeilen.emplace_back(haupt, wert);
         } else if (schluessel == u"CURRENCYURL") {
-            e.CurrencyURL = wert;
+            e.CurrencyURL = adresse("currency", start.CurrencyURL, wert);
         } else if (schluessel == u"WERBEURL") {
-            e.WerbeURL = wert;
+            e.WerbeURL = adresse("ad", start.WerbeURL, wert);
         } else if (schluessel == u"LOGOURL") {
-            e.LogoURL = wert;
+            e.LogoURL = adresse("logo", start.LogoURL, wert);
         } else if (schluessel == u"FLAGURL") {
             e.FlagURL = wert;
         } else if (schluessel == u"PROXY") {

@@ -9,7 +9,9 @@ namespace zirvanto {
 // hands it by reference to each window; tests create their own.
 struct Globals {
     Waehrungstabelle Waehrungen;
-    Einstellungen einstellungen;
+    // The program server of this run (empty: none); the build's by default.
+    QString Programmserver = ServerVorgabe;
+    Einstellungen einstellungen{Programmserver};
     bool ServerAngemeldet = false; // a registration of this run got a reply
     bool ListenFuellung = false;   // the side lists are being refilled
 };

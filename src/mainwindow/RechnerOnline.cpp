@@ -27,8 +27,8 @@ namespace zirvanto {
 
 namespace {
 
-// The program's identifier towards the server, appended to every request
-// to the script and to the addresses it hands out.
+// The program's identifier towards the program server, appended to every
+// request to the script and to the addresses it hands out.
 const QString Programmkennung = QStringLiteral("&rechner=1010");
 const QString Fehlermeldung =
     QStringLiteral("Fehler: die Wechselkurse konnten nicht geladen werden!");
@@ -70,6 +70,8 @@ void Rechner::onlineEinrichten() {
 }
 
 void Rechner::ServerAnmelden() {
+    // Registration and logo exist only for a program server.
+    if (globals_.Programmserver.isEmpty()) return;
     Einstellungen& e = globals_.einstellungen;
     webretreiver_.proxyUndProtokollSetzen(e);
     // A failed install request is not repeated: the next one announces a start.
@@ -77,7 +79,8 @@ void Rechner::ServerAnmelden() {
         e.FreshInstalled ? QStringLiteral("?action=install") : QStringLiteral("?action=startup");
     e.FreshInstalled = false;
     webretreiver_.zugangSetzen(e);
-    const Abruf abruf = webretreiver_.textOeffnen(ServerSkript + aktion + Programmkennung);
+    const Abruf abruf =
+        webretreiver_.textOeffnen(serverSkript(globals_.Programmserver) + aktion + Programmkennung);
     if (!abruf || abruf.text.isEmpty()) return;
 
     const Anmeldeantwort antwort = anmeldeantwortLesen(abruf.text);
@@ -95,6 +98,7 @@ void Rechner::ServerAnmelden() {
 }
 
 void Rechner::LogoHerunterladen() {
+    if (globals_.Programmserver.isEmpty()) return;
     webretreiver_.vorbereiten(globals_.einstellungen);
     const Abruf abruf =
         webretreiver_.bytesOeffnen(globals_.einstellungen.LogoURL + Programmkennung);

@@ -16,7 +16,7 @@ namespace zirvanto {
 
 void Rechner::Form_Load() {
     globals_.Waehrungen = Waehrungstabelle();
-    globals_.einstellungen = Einstellungen();
+    globals_.einstellungen = Einstellungen(globals_.Programmserver);
     globals_.ListenFuellung = false;
 
     FormLaedt = true;

@@ -11,19 +11,16 @@
 
 namespace zirvanto {
 
-namespace {
-
-// The program's identifier towards the server.
-const QString Programmkennung = QStringLiteral("&rechner=1010");
-
-} // namespace
+QString mitKennung(const QString& adresse, const QString& programmserver) {
+    return programmserver.isEmpty() ? adresse : adresse + QStringLiteral("&rechner=1010");
+}
 
 Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmordner,
                                       Webretreiver& webretreiver, const QLocale& locale) {
     Einstellungen& e = globals.einstellungen;
     Kursupdateergebnis ergebnis;
     webretreiver.vorbereiten(e);
-    const Abruf abruf = webretreiver.textOeffnen(e.CurrencyURL + Programmkennung);
+    const Abruf abruf = webretreiver.textOeffnen(mitKennung(e.CurrencyURL, globals.Programmserver));
     ergebnis.abruffehler = abruf.fehler;
     const Kursantwort antwort = abruf ? kursantwortLesen(abruf.text) : Kursantwort{};
     // A reply without a single usable record (an error page from a proxy,

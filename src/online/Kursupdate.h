@@ -33,6 +33,11 @@ struct Kursupdateergebnis {
     std::vector<Speicherfehler> speicherfehler; // every save that failed, in order
 };
 
+// The address with the program's identifier appended ("&rechner=1010"),
+// which belongs to the program server's protocol alone: without a program
+// server the address as it stands.
+QString mitKennung(const QString& adresse, const QString& programmserver);
+
 // Fetches CurrencyURL, merges its records into the table, fetches the flag
 // pictures missing from the program folder, sets the update time and saves
 // the settings file, then the rate file. A request that fails, or a reply

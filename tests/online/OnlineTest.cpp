@@ -25,12 +25,14 @@ QByteArray bild(int breite, int hoehe) {
     return puffer.data();
 }
 
-// Every request goes through the test server as the proxy, so the built-in
-// script address is seen as it is, and nothing leaves the machine.
+// A program server's protocol. Every request goes through the test server
+// as the proxy, so the built-in script address is seen as it is, and
+// nothing leaves the machine.
 class OnlineTest : public test::Fenstertest {
 protected:
     void SetUp() override {
         Fenstertest::SetUp();
+        globals.Programmserver = QStringLiteral("http://www.zirvanto.example");
         schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.5:: 1\r\n");
         einstellen("");
     }
