@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace zirvanto {
 
@@ -21,6 +22,17 @@ inline const QString EzbKurse =
 inline QString serverSkript(const QString& server) {
     return server + QStringLiteral("/cgi-bin/rechner_parser.pl");
 }
+
+// The reference date of the rates in use, and where they came from.
+struct Kursstand {
+    QDate datum;
+    QString quelle; // the host; empty: the table shipped with the program
+    bool operator==(const Kursstand&) const = default;
+};
+
+// The reference date of the ECB rates in the shipped rate table.
+inline const QDate MitgelieferterStichtag =
+    QDate::fromString(QStringLiteral(ZIRVANTO_EZB_DATUM), Qt::ISODate);
 
 // Everything the settings file stores besides the currency table, with the
 // start values the program has before that file is read.
@@ -44,6 +56,9 @@ struct Einstellungen {
     bool AutoUpdateAktiv = false;
     QDateTime UpdateDatum{QDate(2001, 1, 1), QTime(0, 0)};
     bool FreshInstalled = false; // the install request is still due
+    // The shipped table until the first update. A settings file of an
+    // earlier build has none; see kursstand().
+    std::optional<Kursstand> Stand = Kursstand{MitgelieferterStichtag, {}};
 
     // Texte[1..20]; index 0 is unused.
     std::array<QString, 21> Texte = {

@@ -3,6 +3,10 @@
 #include "data/Einstellungen.h"
 #include "data/Waehrungstabelle.h"
 
+#include <QDateTime>
+
+#include <functional>
+
 namespace zirvanto {
 
 // The state every window of the program shares. main() creates one and
@@ -14,6 +18,8 @@ struct Globals {
     Einstellungen einstellungen{Programmserver};
     bool ServerAngemeldet = false; // a registration of this run got a reply
     bool ListenFuellung = false;   // the side lists are being refilled
+    // The clock: update times and the age of the rates. Tests set their own.
+    std::function<QDateTime()> jetzt = [] { return QDateTime::currentDateTime(); };
 };
 
 } // namespace zirvanto

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -41,12 +42,31 @@ int portLesen(const QString& text) {
     return port >= 0 && port <= GroessterPort ? int(port) : 0;
 }
 
-QString herkunft(const Kursupdateergebnis& ergebnis, const QLocale& locale) {
-    QString text = QStringLiteral("Wechselkurse von %1").arg(ergebnis.quelle);
-    if (ergebnis.stichtag.isValid())
-        text += QStringLiteral(" (Referenzkurse vom %1)")
-                    .arg(locale.toString(ergebnis.stichtag, QLocale::ShortFormat));
-    return text;
+// WCAG's relative luminance of a colour.
+double luminanz(const QColor& farbe) {
+    const auto kanal = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(farbe.redF()) + 0.7152 * kanal(farbe.greenF()) +
+           0.0722 * kanal(farbe.blueF());
+}
+
+double kontrast(const QColor& a, const QColor& b) {
+    const auto [dunkel, hell] = std::minmax(luminanz(a), luminanz(b));
+    return (hell + 0.05) / (dunkel + 0.05);
+}
+
+// Orange for stale rates (red marks a hand-set rate): as light as it can
+// be on a light background, as dark as it can be on a dark one, while
+// keeping a contrast of 4.5:1.
+QColor warnfarbe(const QColor& hintergrund) {
+    const bool hell = luminanz(hintergrund) > 0.18;
+    QColor farbe;
+    for (int l = 128; l >= 0 && l <= 255; l += hell ? -4 : 4) {
+        farbe = QColor::fromHsl(30, 255, l);
+        if (kontrast(farbe, hintergrund) >= 4.5) break;
+    }
+    return farbe;
 }
 
 } // namespace
@@ -124,7 +144,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     }
 
     lastUpdate->setText(allgemeinesDatum(e.UpdateDatum, werk_.locale()));
-    lastUpdate->setToolTip(klartext(herkunft(ergebnis, werk_.locale())));
+    kursstandZeigen();
     for (const Speicherfehler& f : ergebnis.speicherfehler)
         speicherfehlerMelden(f.datei, f.fehler);
     WaehrungslistenFuellen();
@@ -132,6 +152,18 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     if (showMessages)
         plattform_.meldung(this, QStringLiteral("Die Wechselkurse wurden erfolgreich geladen."));
     return 0;
+}
+
+void Rechner::kursstandZeigen() {
+    const QDate heute = globals_.jetzt().date();
+    const Kursstand stand = kursstand(globals_.einstellungen);
+    const QString text = kursstandText(stand, heute, werk_.locale());
+    lastUpdate->setToolTip(klartext(text));
+    lastUpdate->setAccessibleDescription(text);
+    QPalette farben = lastUpdate->parentWidget()->palette();
+    if (kurseVeraltet(stand.datum, heute))
+        farben.setColor(QPalette::WindowText, warnfarbe(farben.color(QPalette::Window)));
+    lastUpdate->setPalette(farben);
 }
 
 void Rechner::Internetupdate_Click() {

@@ -60,6 +60,7 @@ void Rechner::Form_Load() {
         lastUpdate->setText(*gelesen.lastUpdate);
     }
     globals_.ServerAngemeldet = false;
+    kursstandZeigen();
 
     // An unreachable server delays the start by one deadline at most.
     const Webretreiver::Runde startrunde(webretreiver_, Webretreiver::Runde::Start);

@@ -30,6 +30,17 @@ Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmo
         return ergebnis;
     }
 
+    // The ECB's feed names its reference date; a program server's rates are
+    // those of the update time.
+    const QDateTime jetzt = globals.jetzt();
+    const QDate stichtag =
+        antwort.ezb && antwort.stichtag.isValid() ? antwort.stichtag : jetzt.date();
+    ergebnis.code = 0;
+    ergebnis.stichtag = stichtag;
+    ergebnis.quelle = abruf.adresse.host();
+    // The same rates as those in use: nothing to apply, no file to touch.
+    if (antwort.ezb && kursstand(e) == Kursstand{stichtag, ergebnis.quelle}) return ergebnis;
+
     const QDir ordner(programmordner);
     for (const QString& flagge : kurseAbgleichen(globals.Waehrungen, antwort.saetze)) {
         const QString pfad = ordner.filePath(flagge);
@@ -37,14 +48,10 @@ Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmo
         const Abruf bild = webretreiver.bytesOeffnen(e.FlagURL + flagge);
         if (bild) bildSchreiben(pfad, bild.bytes);
     }
-
-    const QDateTime jetzt = QDateTime::currentDateTime();
     e.UpdateDatum = QDateTime(
         jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute(), jetzt.time().second()));
-    ergebnis.code = 0;
+    e.Stand = Kursstand{stichtag, ergebnis.quelle};
     ergebnis.geaendert = true;
-    ergebnis.quelle = abruf.adresse.host();
-    if (antwort.ezb) ergebnis.stichtag = antwort.stichtag;
     const auto vermerken = [&](const QString& datei, const Speicherergebnis& gespeichert) {
         if (!gespeichert) ergebnis.speicherfehler.push_back({datei, gespeichert.fehler});
     };

@@ -27,9 +27,11 @@ struct Kursupdateergebnis {
     // -2: the request failed (`abruffehler` says why).
     int16_t code = -2;
     Abruffehler abruffehler = Abruffehler::Keiner;
-    bool geaendert = false; // the table and the update time changed, the files were written
-    QDate stichtag;         // the reference date the reply gives, if any
-    QString quelle;         // the host they came from
+    // The table, the update time and the reference date changed and the
+    // files were written. Not when the ECB's feed holds the rates in use.
+    bool geaendert = false;
+    QDate stichtag;                             // the reference date of the rates received
+    QString quelle;                             // the host they came from
     std::vector<Speicherfehler> speicherfehler; // every save that failed, in order
 };
 
@@ -39,9 +41,11 @@ struct Kursupdateergebnis {
 QString mitKennung(const QString& adresse, const QString& programmserver);
 
 // Fetches CurrencyURL, merges its records into the table, fetches the flag
-// pictures missing from the program folder, sets the update time and saves
-// the settings file, then the rate file. A request that fails, or a reply
-// without a single usable record, changes nothing.
+// pictures missing from the program folder, sets the update time and the
+// reference date (the ECB feed's, else the update's) and saves the
+// settings file, then the rate file. A request that fails, a reply without
+// a single usable record, or the ECB's feed of the reference date and host
+// already in use, changes nothing.
 Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmordner,
                                       Webretreiver& webretreiver, const QLocale& locale);
 
