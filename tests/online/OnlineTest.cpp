@@ -131,6 +131,25 @@ TEST_F(OnlineTest, FehlgeschlagenesUpdateAendertNichts) {
                                                            Skript + "logo&rechner=1010", Kurse}));
 }
 
+TEST_F(OnlineTest, JedesMisslungeneSpeichernWirdGemeldet) {
+    server.antworten = [](const QByteArray& ziel) {
+        return ziel == Kurse ? Antwort{200, "[USD:US-Dollar:1.2:(none)]"} : Antwort{404};
+    };
+    const QByteArray ini = lesen("zirvanto.ini"), kurse = lesen("currency.ini");
+    for (const char* datei : {"zirvanto.ini", "currency.ini"}) {
+        starten();
+        plattform.meldungen.clear();
+        ASSERT_TRUE(QFile::remove(pfad(datei)) && QDir(ordner.path()).mkdir(datei)); // in the way
+        aktion("Internetupdate")->trigger();
+        ASSERT_EQ(plattform.meldungen.size(), 2u) << datei;
+        EXPECT_TRUE(plattform.meldungen[0].text.contains(pfad(datei)));
+        EXPECT_TRUE(plattform.meldungen[1].text.contains("erfolgreich"));
+        ASSERT_TRUE(QDir(ordner.path()).rmdir(datei));
+        schreiben("zirvanto.ini", ini);
+        schreiben("currency.ini", kurse);
+    }
+}
+
 TEST_F(OnlineTest, EinstellungenBestaetigtUndAbgebrochen) {
     starten();
     EXPECT_TRUE(server.koepfe.empty()); // no registration without AutoUpdate
