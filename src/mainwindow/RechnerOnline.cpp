@@ -52,8 +52,8 @@ double luminanz(const QColor& farbe) {
 }
 
 double kontrast(const QColor& a, const QColor& b) {
-    const auto [dunkel, hell] = std::minmax(luminanz(a), luminanz(b));
-    return (hell + 0.05) / (dunkel + 0.05);
+    const double la = luminanz(a), lb = luminanz(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Orange for stale rates (red marks a hand-set rate): as light as it can
