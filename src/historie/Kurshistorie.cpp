@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -38,9 +39,21 @@ QString neuAufbauen(const QString& verbindung, const QString& pfad,
     if (!angelegt || !db.transaction()) return q.lastError().text();
     if (!q.prepare(QStringLiteral("INSERT OR REPLACE INTO kurs VALUES (?, ?, ?)")))
         return q.lastError().text();
-    for (const Kurstag& tag : tage) {
-        q.bindValue(0, tageszahl(tag.tag));
-        for (const auto& [code, kurs] : tag.kurse) {
+    // In key order, so that every page is filled before the next one starts:
+    // the CSV lists the newest day first, and a table built backwards leaves
+    // its pages half empty (twice the file).
+    std::vector<const Kurstag*> reihe;
+    reihe.reserve(tage.size());
+    for (const Kurstag& tag : tage)
+        reihe.push_back(&tag);
+    std::sort(reihe.begin(), reihe.end(),
+              [](const Kurstag* a, const Kurstag* b) { return a->tag < b->tag; });
+    std::vector<std::pair<QString, double>> kurse;
+    for (const Kurstag* tag : reihe) {
+        q.bindValue(0, tageszahl(tag->tag));
+        kurse = tag->kurse;
+        std::sort(kurse.begin(), kurse.end());
+        for (const auto& [code, kurs] : kurse) {
             q.bindValue(1, code);
             q.bindValue(2, kurs);
             if (!q.exec()) return q.lastError().text();

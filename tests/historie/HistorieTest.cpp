@@ -27,11 +27,12 @@ const QByteArray Csv = "\xEF\xBB\xBF"
                        "2022-12-30,1.0666,7.5365,1.9558,N/A,4.9495,7,\n"
                        "2005-06-30,1.2092,7.313,1.9559,36030,N/A,7,\n";
 
-// Two later days; JPY is new.
+// Three later days and one known (RON again); JPY is new.
 const QByteArray Xml = "<gesmes:Envelope xmlns:gesmes='g' xmlns='e'><Cube>"
-                       "<Cube time='2023-01-05'><Cube currency='USD' rate='1.06'/>"
+                       "<Cube time='2023-01-06'><Cube currency='USD' rate='1.06'/>"
                        "<Cube currency='JPY' rate='140.5'/></Cube>"
-                       "<Cube time='2023-01-04'><Cube currency='USD' rate='1.05'/></Cube>"
+                       "<Cube time='2023-01-05'><Cube currency='USD' rate='1.05'/></Cube>"
+                       "<Cube time='2023-01-03'><Cube currency='RON' rate='4.9'/></Cube>"
                        "</Cube></gesmes:Envelope>";
 
 struct HistorieTest : Programmordner {
@@ -70,13 +71,16 @@ TEST_F(HistorieTest, ZipMitFortschrittDann90TageFuerDieLuecke) {
     EXPECT_EQ(historie.kurseAm(QDate(2023, 1, 3)),
               (QHash<QString, double>{{"BGN", 1.9558}, {"RON", 4.9}}));
 
-    // Saturday to Tuesday: the 90-day file fills the gap, once in a run.
+    // Tuesday to Sunday: the 90-day file fills the gap. Nothing is fetched
+    // for a weekend, nor twice in a run for a day not yet published.
     Historienabruf abruf(web, historie, {server.adresse("/hist.zip"), server.adresse("/90d.xml")});
     EXPECT_TRUE(abruf.auffuellen(QDate(2023, 1, 8)).fehler.isEmpty());
-    EXPECT_FALSE(abruf.auffuellen(QDate(2023, 1, 6)).abgerufen); // Friday: already asked
-    EXPECT_EQ(historie.letzterTag(), QDate(2023, 1, 5));
-    EXPECT_EQ(historie.kurseAm(QDate(2023, 1, 5)).value("JPY"), 140.5);
-    EXPECT_EQ(server.ziele(), QList<QByteArray>({"/hist.zip", "/90d.xml"}));
+    EXPECT_FALSE(auffuellen(QDate(2023, 1, 8)).abgerufen);
+    EXPECT_TRUE(abruf.auffuellen(QDate(2023, 1, 9)).abgerufen);
+    EXPECT_FALSE(abruf.auffuellen(QDate(2023, 1, 9)).abgerufen);
+    EXPECT_EQ(historie.letzterTag(), QDate(2023, 1, 6));
+    EXPECT_EQ(historie.kurseAm(QDate(2023, 1, 6)).value("JPY"), 140.5);
+    EXPECT_EQ(server.ziele(), QList<QByteArray>({"/hist.zip", "/90d.xml", "/90d.xml"}));
 
     // More than 90 days later the whole zip comes again; a broken one, or
     // one cut short, changes nothing.
@@ -85,7 +89,7 @@ TEST_F(HistorieTest, ZipMitFortschrittDann90TageFuerDieLuecke) {
                                   Antwort{200, zipAntwort.body.left(99), "Content-Length: 999\r\n"},
                                   Antwort{200, test::zipMit("liesmich.txt", Csv)}}) {
         zipAntwort = kaputt;
-        const Historienstand stand = auffuellen(QDate(2023, 4, 6));
+        const Historienstand stand = auffuellen(QDate(2023, 4, 7)); // 91 days
         EXPECT_TRUE(stand.ok && !stand.fehler.isEmpty() && stand.abgerufen);
         EXPECT_EQ(server.ziele().back(), "/hist.zip");
         EXPECT_EQ(lesen(Historiendateiname), vorher);
@@ -96,7 +100,10 @@ TEST_F(HistorieTest, BeschaedigteOderFremdeDateiWirdErsetzt) {
     {
         QSqlDatabase fremd = QSqlDatabase::addDatabase("QSQLITE", "fremd");
         fremd.setDatabaseName(pfad("fremd.sqlite"));
-        ASSERT_TRUE(fremd.open() && QSqlQuery(fremd).exec("CREATE TABLE kurs (x)"));
+        ASSERT_TRUE(fremd.open());
+        QSqlQuery q(fremd); // only the application id tells it from ours
+        ASSERT_TRUE(q.exec("PRAGMA user_version = 1") &&
+                    q.exec("CREATE TABLE kurs (tag, code, kurs)"));
     }
     QSqlDatabase::removeDatabase("fremd");
     for (const QByteArray& alt : {QByteArray("kein SQLite"), QByteArray(), lesen("fremd.sqlite")}) {
