@@ -79,7 +79,8 @@ TEST_F(HistorieTest, ZipMitFortschrittDann90TageFuerDieLuecke) {
     EXPECT_TRUE(abruf.auffuellen(QDate(2023, 1, 9)).abgerufen);
     EXPECT_FALSE(abruf.auffuellen(QDate(2023, 1, 9)).abgerufen);
     EXPECT_EQ(historie.letzterTag(), QDate(2023, 1, 6));
-    EXPECT_EQ(historie.kurseAm(QDate(2023, 1, 6)).value("JPY"), 140.5);
+    EXPECT_EQ(historie.kurseAm(QDate(2023, 1, 6)),
+              (QHash<QString, double>{{"USD", 1.06}, {"JPY", 140.5}}));
     EXPECT_EQ(server.ziele(), QList<QByteArray>({"/hist.zip", "/90d.xml", "/90d.xml"}));
 
     // More than 90 days later the whole zip comes again; a broken one, or
@@ -128,7 +129,7 @@ TEST_F(HistorieTest, KursEinerWaehrungAmTag) {
         {{2023, 1, 1}, "HRK", 7.5365, Kursherkunft::Historie},   // the day used decides
         {{2023, 1, 2}, "hrk", 7.5345, Kursherkunft::Festkurs},
         {{2023, 1, 3}, "USD", 2.5, Kursherkunft::KeinKurs},    // N/A, though quoted the day before
-        {{2030, 1, 1}, "BGN", 1.9558, Kursherkunft::Historie}, // after the last day
+        {{2030, 1, 1}, "bgn", 1.9558, Kursherkunft::Historie}, // after the last day
         {{1999, 1, 1}, "ROL", 36030, Kursherkunft::Historie},  // before the first day
         {{2023, 1, 3}, "XAU", 2.5, Kursherkunft::KeinKurs},    // never quoted
         {{2023, 1, 3}, "ATS", 13.7603, Kursherkunft::Festkurs},
