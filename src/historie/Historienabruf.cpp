@@ -8,8 +8,10 @@ namespace zirvanto {
 
 namespace {
 
-const QString Abruffehlschlag =
-    QStringLiteral("Die Kursgeschichte der EZB konnte nicht geladen werden.");
+QString abruffehler(const Abruf& abruf) {
+    return QStringLiteral("Keine Verbindung zu %1, oder der Server hat die Datei nicht geliefert.")
+        .arg(abruf.adresse.host());
+}
 
 // Whether a weekday lies after `letzter` up to `bis`: a day the ECB may
 // have published.
@@ -56,7 +58,7 @@ Historienstand Historienabruf::tagHinzufuegen(const Kurstag& tag) {
 Historienstand Historienabruf::ganzLaden(Historienstand stand) {
     stand.abgerufen = true;
     const Abruf abruf = web_.bytesOeffnen(adressen_.zip, GroessteHistorie);
-    const Verlauf verlauf = abruf ? csvAusZip(abruf.bytes) : Verlauf{{}, Abruffehlschlag};
+    const Verlauf verlauf = abruf ? csvAusZip(abruf.bytes) : Verlauf{{}, abruffehler(abruf)};
     if (!verlauf.fehler.isEmpty())
         stand.fehler = verlauf.fehler;
     else if (!historie_.ersetzen(verlauf.tage))
@@ -68,7 +70,7 @@ Historienstand Historienabruf::ganzLaden(Historienstand stand) {
 Historienstand Historienabruf::neunzigTageLaden(Historienstand stand) {
     stand.abgerufen = true;
     const Abruf abruf = web_.textOeffnen(adressen_.neunzigTage);
-    const Verlauf verlauf = abruf ? xmlLesen(abruf.text) : Verlauf{{}, Abruffehlschlag};
+    const Verlauf verlauf = abruf ? xmlLesen(abruf.text) : Verlauf{{}, abruffehler(abruf)};
     if (!verlauf.fehler.isEmpty())
         stand.fehler = verlauf.fehler;
     else if (!historie_.ergaenzen(verlauf.tage))

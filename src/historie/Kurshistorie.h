@@ -35,6 +35,7 @@ public:
 
     // Opens the file when that has not been done yet.
     Zustand oeffnen();
+    const QString& datei() const { return datei_; }
     const QString& fehler() const { return fehler_; }
 
     // Replaces the whole history by `tage`: a new file is built beside the

@@ -151,6 +151,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
 }
 
 void Rechner::Internetupdate_Click() {
+    heuteZeigen();
     const Webretreiver::Runde runde(webretreiver_, Webretreiver::Runde::Manuell);
     if (!globals_.ServerAngemeldet) {
         ServerAnmelden();
