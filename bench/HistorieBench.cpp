@@ -1,7 +1,7 @@
-// The ECB history at full size (7,000 working days by 40 currencies, every
+// The ECB history at full size (7,000 working days by 41 currencies, every
 // rate quoted): importing the zip into the SQLite file, opening that file,
 // and taking the rates of a day. The figures show the file size as well.
-#include "Testzip.h"
+#include "Kursgeschichte.h"
 
 #include "historie/Kurshistorie.h"
 #include "historie/Tageskurs.h"
@@ -16,35 +16,8 @@
 namespace zirvanto {
 namespace {
 
-constexpr int Tage = 7'000;
-constexpr int Waehrungen = 40;
-
-QString code(int k) {
-    const QChar zeichen[] = {QChar(u'A' + k / 26), QChar(u'A' + k % 26), QChar(u'X')};
-    return QString(zeichen, 3);
-}
-
-// The history's CSV: newest day first, working days back from 2026.
-QByteArray csv() {
-    QByteArray text = "Date,";
-    for (int k = 0; k < Waehrungen; ++k)
-        text += code(k).toLatin1() + ',';
-    text += '\n';
-    QRandomGenerator zufall(7);
-    QDate tag(2026, 4, 13);
-    for (int n = 0; n < Tage; tag = tag.addDays(-1)) {
-        if (tag.dayOfWeek() > 5) continue;
-        text += tag.toString(Qt::ISODate).toLatin1() + ',';
-        for (int k = 0; k < Waehrungen; ++k)
-            text += QByteArray::number(0.5 + zufall.bounded(2000.0), 'g', 5) + ',';
-        text += '\n';
-        ++n;
-    }
-    return text;
-}
-
 const QByteArray& zip() {
-    static const QByteArray z = test::zipMit("eurofxref-hist.csv", csv());
+    static const QByteArray z = bench::historienzip();
     return z;
 }
 
@@ -77,7 +50,8 @@ void StichtagWechseln(benchmark::State& state) {
         const QHash<QString, double> kurse = historie.kurseAm(tag);
         double summe = 0;
         for (int k = 0; k < 60; ++k)
-            summe += tageskurs(code(k), tag, kurse, 1.0).kurs;
+            summe +=
+                tageskurs(bench::Codes[std::size_t(k) % bench::Codes.size()], tag, kurse, 1.0).kurs;
         benchmark::DoNotOptimize(summe);
     }
 }

@@ -164,6 +164,9 @@ void Rechner::stichtagAnwenden(QDate gewaehlt) {
     const QString tagText = allgemeinesDatum(QDateTime(*tag, QTime(0, 0)), werk_.locale());
     datum->setText(QStringLiteral("Umrechnung zum Stichtag:"));
     lastUpdate->setText(QStringLiteral("Kurse vom %1").arg(tagText));
+    // Named in the title too, where the rate table is closed.
+    setWindowTitle(
+        QStringLiteral("%1 – Kurse vom %2").arg(globals_.einstellungen.Texte[1], tagText));
     const QString erklaerung = QStringLiteral("Euro-Referenzkurse der EZB vom %1. Mit „Heute“ "
                                               "unter „Kurse vom Datum...“ (Strg+D) gelten wieder "
                                               "die aktuellen Kurse.")
@@ -189,6 +192,7 @@ void Rechner::heuteZeigen() {
     lastUpdate->setToolTip(s.updateTipp);
     lastUpdate->setAccessibleDescription(s.updateBeschreibung);
     lastUpdate->setPalette(s.updateFarben);
+    setWindowTitle(globals_.einstellungen.Texte[1]);
     TextfarbenSetzen();
     beideWaehrungenAuffrischen();
 }

@@ -74,6 +74,7 @@ TEST_F(StichtagTest, RechnetMitDenKursenDesTagesOhneDateienZuAendern) {
     EXPECT_EQ(datumWaehlen({2015, 1, 15}, QDialog::Rejected),
               "Es gelten die Kurse vom Donnerstag, 15. Januar 2015.");
     EXPECT_EQ(text("lastUpdate"), "Kurse vom 16.01.2015"); // cancelled: as it was
+    datumWaehlen({2015, 1, 15});
     datumWaehlen({2015, 1, 15}, Stichtag::Heute);
     EXPECT_EQ(text("lastUpdate"), "1. 1. 2001");
     EXPECT_EQ(text("SideBox(1)"), "79,94");
