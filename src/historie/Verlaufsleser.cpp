@@ -3,10 +3,11 @@
 #include "data/Zahlentext.h"
 #include "online/Antwortleser.h"
 
-#include <archive.h>
-#include <archive_entry.h>
+#include <unzip.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace zirvanto {
@@ -15,8 +16,44 @@ namespace {
 
 const QString KeineKurse = QStringLiteral("Die Datei enthält keine Wechselkurse.");
 
-struct ArchivFreigeben {
-    void operator()(archive* a) const { archive_read_free(a); }
+// minizip reads the archive through these functions from memory.
+struct Speicher {
+    const QByteArray& daten;
+    ZPOS64_T stelle = 0;
+};
+
+voidpf ZCALLBACK speicherOeffnen(voidpf speicher, const void*, int) {
+    return speicher;
+}
+uLong ZCALLBACK speicherLesen(voidpf, voidpf strom, void* puffer, uLong anzahl) {
+    auto* s = static_cast<Speicher*>(strom);
+    const auto n = std::min<ZPOS64_T>(anzahl, ZPOS64_T(s->daten.size()) - s->stelle);
+    std::memcpy(puffer, s->daten.constData() + s->stelle, n);
+    s->stelle += n;
+    return uLong(n);
+}
+uLong ZCALLBACK speicherSchreiben(voidpf, voidpf, const void*, uLong) {
+    return 0;
+}
+ZPOS64_T ZCALLBACK speicherStelle(voidpf, voidpf strom) {
+    return static_cast<Speicher*>(strom)->stelle;
+}
+long ZCALLBACK speicherSuchen(voidpf, voidpf strom, ZPOS64_T abstand, int herkunft) {
+    auto* s = static_cast<Speicher*>(strom);
+    const auto groesse = ZPOS64_T(s->daten.size());
+    const ZPOS64_T basis = herkunft == ZLIB_FILEFUNC_SEEK_CUR   ? s->stelle
+                           : herkunft == ZLIB_FILEFUNC_SEEK_END ? groesse
+                                                                : 0;
+    if (abstand > groesse || basis + abstand > groesse) return -1;
+    s->stelle = basis + abstand;
+    return 0;
+}
+int ZCALLBACK speicherSchliessen(voidpf, voidpf) {
+    return 0;
+}
+
+struct ZipSchliessen {
+    void operator()(unzFile zip) const { unzClose(zip); }
 };
 
 Verlauf fehlschlag(const QString& text) {
@@ -48,28 +85,32 @@ QDate isoDatum(QStringView s) {
 } // namespace
 
 Verlauf csvAusZip(const QByteArray& zip, qint64 hoechstens) {
-    const std::unique_ptr<archive, ArchivFreigeben> a(archive_read_new());
-    archive_read_support_format_zip(a.get()); // zip alone, no other format
-    if (archive_read_open_memory(a.get(), zip.constData(), std::size_t(zip.size())) != ARCHIVE_OK)
-        return fehlschlag(QStringLiteral("Die Datei ist kein Zip-Archiv."));
-    archive_entry* eintrag = nullptr;
-    int ergebnis = ARCHIVE_OK;
-    while ((ergebnis = archive_read_next_header(a.get(), &eintrag)) == ARCHIVE_OK) {
-        const char* name = archive_entry_pathname(eintrag);
-        if (!name || !QByteArrayView(name).toByteArray().toLower().endsWith(".csv")) continue;
-        QByteArray csv;
-        char puffer[1 << 16];
-        for (;;) {
-            const la_ssize_t n = archive_read_data(a.get(), puffer, sizeof puffer);
-            if (n == 0) return csvLesen(csv);
-            if (n < 0) return fehlschlag(QStringLiteral("Das Zip-Archiv ist beschädigt."));
-            if (csv.size() + n > hoechstens)
-                return fehlschlag(QStringLiteral("Die Datei im Zip-Archiv ist zu groß."));
-            csv.append(puffer, n);
-        }
+    const QString kaputt = QStringLiteral("Das Zip-Archiv ist beschädigt.");
+    Speicher speicher{zip};
+    zlib_filefunc64_def zugriff{speicherOeffnen,    speicherLesen,  speicherSchreiben,
+                                speicherStelle,     speicherSuchen, speicherSchliessen,
+                                speicherSchliessen, &speicher};
+    const std::unique_ptr<void, ZipSchliessen> archiv(unzOpen2_64("", &zugriff));
+    if (!archiv) return fehlschlag(QStringLiteral("Die Datei ist kein Zip-Archiv."));
+    for (int r = unzGoToFirstFile(archiv.get()); r != UNZ_END_OF_LIST_OF_FILE;
+         r = unzGoToNextFile(archiv.get())) {
+        unz_file_info64 info{};
+        char name[256] = {};
+        if (r != UNZ_OK || unzGetCurrentFileInfo64(archiv.get(), &info, name, sizeof name - 1,
+                                                   nullptr, 0, nullptr, 0) != UNZ_OK)
+            return fehlschlag(kaputt);
+        if (!QByteArray(name).toLower().endsWith(".csv")) continue;
+        if (info.uncompressed_size > ZPOS64_T(hoechstens))
+            return fehlschlag(QStringLiteral("Die Datei im Zip-Archiv ist zu groß."));
+        if (unzOpenCurrentFile(archiv.get()) != UNZ_OK) return fehlschlag(kaputt);
+        QByteArray csv(qsizetype(info.uncompressed_size), Qt::Uninitialized);
+        const int gelesen = unzReadCurrentFile(archiv.get(), csv.data(), unsigned(csv.size()));
+        char rest = 0;
+        // The whole file, no byte more, and its checksum right.
+        const bool ganz = gelesen == csv.size() && unzReadCurrentFile(archiv.get(), &rest, 1) == 0;
+        if (unzCloseCurrentFile(archiv.get()) != UNZ_OK || !ganz) return fehlschlag(kaputt);
+        return csvLesen(csv);
     }
-    if (ergebnis != ARCHIVE_EOF)
-        return fehlschlag(QStringLiteral("Das Zip-Archiv ist beschädigt."));
     return fehlschlag(QStringLiteral("Das Zip-Archiv enthält keine CSV-Datei."));
 }
 

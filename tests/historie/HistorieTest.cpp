@@ -86,9 +86,12 @@ TEST_F(HistorieTest, ZipMitFortschrittDann90TageFuerDieLuecke) {
     // More than 90 days later the whole zip comes again; a broken one, or
     // one cut short, changes nothing.
     const QByteArray vorher = lesen(Historiendateiname);
-    for (const Antwort& kaputt : {Antwort{200, "PK\x03\x04 kein Zip"},
-                                  Antwort{200, zipAntwort.body.left(99), "Content-Length: 999\r\n"},
-                                  Antwort{200, test::zipMit("liesmich.txt", Csv)}}) {
+    QByteArray verfaelscht = zipAntwort.body;
+    verfaelscht[verfaelscht.size() / 2] = char(verfaelscht[verfaelscht.size() / 2] ^ 1);
+    for (const Antwort& kaputt :
+         {Antwort{200, "PK\x03\x04 kein Zip"},
+          Antwort{200, zipAntwort.body.left(99), "Content-Length: 999\r\n"},
+          Antwort{200, test::zipMit("liesmich.txt", Csv)}, Antwort{200, verfaelscht}}) {
         zipAntwort = kaputt;
         const Historienstand stand = auffuellen(QDate(2023, 4, 7)); // 91 days
         EXPECT_TRUE(stand.ok && !stand.fehler.isEmpty() && stand.abgerufen);
