@@ -94,12 +94,14 @@ void lesefehler(const QString& ordner, const QString& datei, const QString& fehl
                .arg(zitiert(QDir::toNativeSeparators(QDir(ordner).filePath(datei))), fehler));
 }
 
-// The table and settings from the given folders, read as the window reads them.
-void dateienLesen(Globals& globals, const QString& kurse, const QString& einstellungen) {
+// The table and settings from the given folders, read as the window reads
+// them. Returns whether there is a settings file.
+bool dateienLesen(Globals& globals, const QString& kurse, const QString& einstellungen) {
     const Dateistand stand = kurseLesen(kurse, globals.Waehrungen);
     if (!stand.fehler.isEmpty()) lesefehler(kurse, Kursdateiname, stand.fehler);
     const Einstellungslesung gelesen = einstellungenLesen(einstellungen, globals, anzeigeLocale());
     if (!gelesen.fehler.isEmpty()) lesefehler(einstellungen, Einstellungsdateiname, gelesen.fehler);
+    return gelesen.gefunden;
 }
 
 struct Daten {
@@ -325,7 +327,11 @@ int aktualisieren() {
         return Ausgang::Fehlschlag;
     }
     Globals globals;
-    dateienLesen(globals, ordner.programmordner, ordner.programmordner);
+    // Without a settings file the window's first start would write one that
+    // still owes the install request; the terminal asks no question, so the
+    // automatic update stays off, as after the answer "No".
+    if (!dateienLesen(globals, ordner.programmordner, ordner.programmordner))
+        globals.einstellungen.FreshInstalled = true;
     // The locale the window writes the update time in.
     const QLocale locale = anzeigeLocale();
     const auto speicherfehler = [&](const QString& datei, const QString& fehler) {
