@@ -160,20 +160,33 @@ QString updateText(const QDateTime& zeitpunkt, const QLocale& locale) {
 
 std::optional<QDateTime> updateLesen(const QString& text, const QLocale& locale) {
     const QString datum = datumsformat(locale);
-    const QString formate[] = {
-        datum + u' ' + zeitformat(locale),
-        datum + u' ' + locale.timeFormat(QLocale::ShortFormat),
-        locale.dateTimeFormat(QLocale::ShortFormat),
-        locale.dateTimeFormat(QLocale::LongFormat),
-        locale.dateTimeFormat(QLocale::NarrowFormat),
+    const auto zeitpunktLesen = [&](const QLocale& l) -> std::optional<QDateTime> {
+        const QString formate[] = {
+            datumsformat(l) + u' ' + zeitformat(l),
+            datumsformat(l) + u' ' + l.timeFormat(QLocale::ShortFormat),
+            l.dateTimeFormat(QLocale::ShortFormat),
+            l.dateTimeFormat(QLocale::LongFormat),
+            l.dateTimeFormat(QLocale::NarrowFormat),
+        };
+        for (const QString& format : formate) {
+            const QDateTime zeitpunkt = l.toDateTime(text, format);
+            if (zeitpunkt.isValid())
+                return schreibbar(zeitpunkt.addYears(jahrhundertKorrektur(format)));
+        }
+        return std::nullopt;
     };
-    for (const QString& format : formate) {
-        const QDateTime zeitpunkt = locale.toDateTime(text, format);
-        if (zeitpunkt.isValid())
-            return schreibbar(zeitpunkt.addYears(jahrhundertKorrektur(format)));
-    }
+    if (const auto zeitpunkt = zeitpunktLesen(locale)) return zeitpunkt;
     const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
     if (iso.isValid()) return schreibbar(iso.toLocalTime());
+    // A file written under another interface language: its forms after the
+    // locale's own. British English and Italian put the day first, as German
+    // does; the American form tells itself apart by AM and PM.
+    const QLocale sprachen[] = {QLocale(QLocale::German, QLocale::Austria),
+                                QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                QLocale(QLocale::Italian, QLocale::Italy),
+                                QLocale(QLocale::English, QLocale::UnitedStates)};
+    for (const QLocale& andere : sprachen)
+        if (const auto zeitpunkt = zeitpunktLesen(andere)) return zeitpunkt;
 
     const QString datumsformate[] = {datum, locale.dateFormat(QLocale::ShortFormat),
                                      locale.dateFormat(QLocale::LongFormat)};
