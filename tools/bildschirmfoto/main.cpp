@@ -5,7 +5,10 @@
 // a long name, the last three draw that window, each with the longest texts
 // it can show.
 // Questions are answered "Nein" and messages go to the error output, so it
-// never waits for anyone.
+// never waits for anyone. It speaks the language the program would choose
+// (LANGUAGE=en or LANGUAGE=it, German otherwise), with that language's
+// number and date formats.
+#include "app/Sprache.h"
 #include "data/Globals.h"
 #include "editor/CurrencyEdit.h"
 #include "editor/Wechselkurse.h"
@@ -43,10 +46,14 @@ int main(int argc, char** argv) {
                              "[breit|wechselkurse|waehrung]\n");
         return 2;
     }
+    const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
+    const QLocale locale =
+        sprache.sprache() == u"en"   ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+        : sprache.sprache() == u"it" ? QLocale(QLocale::Italian, QLocale::Italy)
+                                     : QLocale(QLocale::German, QLocale::Austria);
     zirvanto::Globals globals;
     OhneNachfrage plattform;
-    zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]),
-                              QLocale(QLocale::German, QLocale::Austria));
+    zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]), locale);
     const QString art = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString titel = globals.einstellungen.Texte[1];
     std::unique_ptr<QWidget> fenster;
