@@ -5,7 +5,7 @@ set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
         qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
         desktop-file-utils appstream dpkg-dev file
-        xvfb dbus-daemon at-spi2-core python3-pyatspi tinyproxy)
+        xvfb dbus-daemon at-spi2-core python3-pyatspi tinyproxy valgrind)
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

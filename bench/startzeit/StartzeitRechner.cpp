@@ -1,7 +1,9 @@
 // Builds the main window as the program does, over the program folder given
 // as first argument, and ends as soon as the window is on screen and painted.
 // Prints the window's width and height, so that the bare window of
-// startzeit_leer can be given the same size.
+// startzeit_leer can be given the same size. With STARTZEIT_BLEIBEN set, it
+// stays open after that.
+#include "app/Sprache.h"
 #include "core/Zahlbild.h"
 #include "data/Einstellungsdatei.h"
 #include "data/Globals.h"
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
 
+    const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
     zirvanto::Programmstart start;
 
     zirvanto::Globals globals;
@@ -48,6 +51,8 @@ int main(int argc, char** argv) {
     std::printf("%d %d %lld\n", rechner.width(), rechner.height(),
                 static_cast<long long>(std::chrono::nanoseconds(jetzt).count()));
     std::fflush(stdout);
+    // Kept open for a measurement of its memory.
+    if (qEnvironmentVariableIsSet("STARTZEIT_BLEIBEN")) return QApplication::exec();
     std::quick_exit(0);
     return 0;
 }

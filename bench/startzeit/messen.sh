@@ -2,9 +2,12 @@
 # Start-up time of the main window against a bare window of the same size:
 # the median wall time of RUNDEN starts of each (20 unless set) and their
 # ratio, on Qt's offscreen platform and, where xvfb-run exists, under X11.
-# A third series, the bare window with one line of text, shows how much of
-# the difference is Qt's one-time font set-up, which any window with text
-# pays.
+# Two more series, the bare window with one line of text and with the main
+# window's menu bar, show how much of the difference is Qt's one-time font
+# set-up, which any window with text pays. Under X11 (or, without xvfb-run,
+# offscreen) it then compares the resident memory one second after the start
+# of the main window and of the bare window with the menu bar, alternating,
+# RUNDEN times each (SPEICHER=0 leaves that out).
 #
 #   bash bench/startzeit/messen.sh [BUILDORDNER]     (default: build/default)
 set -euo pipefail
@@ -76,24 +79,61 @@ if [[ -z ${hoehe:-} ]]; then
 fi
 dauer "$leer" "$breite" "$hoehe" >/dev/null
 dauer "$leer" "$breite" "$hoehe" --text >/dev/null
+dauer "$leer" "$breite" "$hoehe" --menue >/dev/null
 
 # Alternating runs, so that a change in machine load hits all alike.
 zeiten_rechner=()
 zeiten_leer=()
 zeiten_text=()
+zeiten_menue=()
 for ((i = 0; i < runden; i++)); do
     zeiten_leer+=("$(dauer "$leer" "$breite" "$hoehe")")
     zeiten_rechner+=("$(dauer "$rechner" "$ordner")")
     zeiten_text+=("$(dauer "$leer" "$breite" "$hoehe" --text)")
+    zeiten_menue+=("$(dauer "$leer" "$breite" "$hoehe" --menue)")
 done
 
 awk -v p="$QT_QPA_PLATFORM" -v n="$runden" -v b="$breite" -v h="$hoehe" \
     -v r="$(median "${zeiten_rechner[@]}")" -v l="$(median "${zeiten_leer[@]}")" \
-    -v t="$(median "${zeiten_text[@]}")" -v last="$(cut -d' ' -f1-3 /proc/loadavg)" 'BEGIN {
+    -v t="$(median "${zeiten_text[@]}")" -v m="$(median "${zeiten_menue[@]}")" \
+    -v last="$(cut -d' ' -f1-3 /proc/loadavg)" 'BEGIN {
     printf "Plattform %s, %d Starts je Programm, Fenster %d x %d Pixel, Last %s\n", p, n, b, h, last
     printf "  Rechner:                  Median %6.1f ms\n", r / 1000
     printf "  leeres Fenster:           Median %6.1f ms\n", l / 1000
     printf "  leeres Fenster mit Text:  Median %6.1f ms\n", t / 1000
+    printf "  leeres Fenster mit Menü:  Median %6.1f ms\n", m / 1000
     printf "  Rechner / leeres Fenster:          %.2f\n", r / l
     printf "  Rechner / leeres Fenster mit Text: %.2f\n", r / t
+    printf "  Rechner / leeres Fenster mit Menü: %.2f\n", r / m
 }'
+
+# Resident memory one second after the start, in kB: the program stays open
+# (STARTZEIT_BLEIBEN) until it is read.
+speicher() {
+    STARTZEIT_BLEIBEN=1 "$@" >/dev/null 2>"$arbeit/fehler" &
+    local pid=$! kb
+    sleep 1
+    kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [[ -z $kb ]]; then
+        echo "Fehlgeschlagen: $*" >&2
+        cat "$arbeit/fehler" >&2
+        return 1
+    fi
+    echo "$kb"
+}
+
+if [[ ${SPEICHER:-1} != 0 ]] && { [[ $QT_QPA_PLATFORM == xcb ]] || ! command -v xvfb-run >/dev/null; }; then
+    speicher_rechner=()
+    speicher_menue=()
+    for ((i = 0; i < runden; i++)); do
+        speicher_menue+=("$(speicher "$leer" "$breite" "$hoehe" --menue)")
+        speicher_rechner+=("$(speicher "$rechner" "$ordner")")
+    done
+    awk -v r="$(median "${speicher_rechner[@]}")" -v m="$(median "${speicher_menue[@]}")" 'BEGIN {
+        printf "  Speicher nach 1 s, Rechner:                 Median %6.1f MB\n", r / 1024
+        printf "  Speicher nach 1 s, leeres Fenster mit Menü: Median %6.1f MB\n", m / 1024
+        printf "  Rechner / leeres Fenster mit Menü:          %.2f\n", r / m
+    }'
+fi

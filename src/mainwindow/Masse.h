@@ -4,8 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QRect>
 #include <QStringList>
 
@@ -20,20 +18,9 @@ constexpr int BreiteOhneTabelle = 4100;
 // `basis` at the largest pixel size, no larger than its own, in which every
 // one of `texte` fits `breite` and a line fits `hoehe`. Sized in pixels, the
 // result fits the same at any font resolution (QT_FONT_DPI) and scales with
-// the window (QT_SCALE_FACTOR).
-inline QFont passendeSchrift(QFont basis, const QStringList& texte, qreal breite, qreal hoehe) {
-    int groesse = QFontInfo(basis).pixelSize();
-    for (;; --groesse) {
-        basis.setPixelSize(groesse);
-        if (groesse <= 1) return basis;
-        const QFontMetricsF masse(basis);
-        if (masse.height() > hoehe) continue;
-        bool passt = true;
-        for (const QString& text : texte)
-            passt = passt && masse.horizontalAdvance(text) <= breite;
-        if (passt) return basis;
-    }
-}
+// the window (QT_SCALE_FACTOR). Results are kept, so that fields of one font
+// and size share one.
+QFont passendeSchrift(const QFont& basis, const QStringList& texte, qreal breite, qreal hoehe);
 
 // A colour given as 0x00BBGGRR (blue in the high byte).
 inline QColor bgrFarbe(uint32_t bgr) {

@@ -6,13 +6,17 @@
 #include "mainwindow/Tastenfeld.h"
 #include "plattform/Plattform.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <optional>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -68,12 +72,21 @@ QStringList laengsteWerte(const QLocale& locale) {
 // window's small font alone leaves too little room for it.
 void wertschriftSetzen(const std::vector<QLabel*>& felder, const QLocale& locale) {
     const QStringList texte = laengsteWerte(locale);
+    // Fields of one font and size share one font, found once.
+    std::optional<std::tuple<QFont, QRect, int>> vorbild;
+    QFont passend;
     for (QLabel* feld : felder) {
         const QRect innen = feld->contentsRect();
-        // A framed label keeps half an "x" free beside its text; the other
-        // half is room for rounding.
-        const qreal rand = 2 * feld->margin() + QFontMetricsF(feld->font()).horizontalAdvance(u'x');
-        feld->setFont(passendeSchrift(feld->font(), texte, innen.width() - rand, innen.height()));
+        auto art = std::tuple(feld->font(), innen, feld->margin());
+        if (art != vorbild) {
+            // A framed label keeps half an "x" free beside its text; the
+            // other half is room for rounding.
+            const qreal rand =
+                2 * feld->margin() + QFontMetricsF(feld->font()).horizontalAdvance(u'x');
+            passend = passendeSchrift(feld->font(), texte, innen.width() - rand, innen.height());
+            vorbild = std::move(art);
+        }
+        feld->setFont(passend);
     }
 }
 
@@ -166,20 +179,12 @@ void Rechner::oberflaecheAufbauen() {
     Logo = bild(f, "Logo", twipsRect(0, 3960, 3990, 1080), QStringLiteral("Logo"));
     // Centred under the calculator.
     Logo->move(px((4050 - 3990) / 2), Logo->y());
-    WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"),
-                     QStringLiteral(":/bilder/werbelogo.bmp"));
+    // Its picture comes with the start-up: a logo in the picture folders, or
+    // the built-in one.
+    WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"));
     WerbeLogo->setCursor(Qt::PointingHandCursor);
 
-    std::array<QComboBox*, Seitenzeilen + 1> listen{};
-    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile) {
-        seitenzeileAnlegen(zeile);
-        listen[std::size_t(zeile)] = zeilen_[std::size_t(zeile)].SideCombo;
-    }
-    seitenlisten_ = new Seitenlisten(listen, this);
-    std::vector<QLabel*> wertfelder{DispEuro, DispSchilling};
-    for (std::size_t k = 1; k < zeilen_.size(); ++k)
-        wertfelder.push_back(zeilen_[k].SideBox);
-    wertschriftSetzen(wertfelder, werk_.locale());
+    wertschriftSetzen({DispEuro, DispSchilling}, werk_.locale());
 
     Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
                                   QStringLiteral("Wechselkurse aktualisieren"));
@@ -194,6 +199,43 @@ void Rechner::oberflaecheAufbauen() {
     for (QWidget* w : {static_cast<QWidget*>(Update), static_cast<QWidget*>(datum),
                        static_cast<QWidget*>(lastUpdate)})
         kurstabellenElemente_.push_back(w);
+}
+
+void Rechner::seitenleisteBauen() {
+    if (seitenleiste_) return;
+    seitenleiste_ = true;
+    if (auto* verteiler = QAbstractEventDispatcher::instance())
+        disconnect(verteiler, &QAbstractEventDispatcher::aboutToBlock, this, nullptr);
+    std::array<QComboBox*, Seitenzeilen + 1> listen{};
+    std::vector<QLabel*> wertfelder;
+    for (int zeile = 1; zeile <= Seitenzeilen; ++zeile) {
+        seitenzeileAnlegen(zeile);
+        const Seitenzeile& z = zeilen_[std::size_t(zeile)];
+        listen[std::size_t(zeile)] = z.SideCombo;
+        wertfelder.push_back(z.SideBox);
+    }
+    seitenlisten_ = new Seitenlisten(listen, this);
+    wertschriftSetzen(wertfelder, werk_.locale());
+    // In the place, the order for screen readers and the tab order the rows
+    // had if built with the window: before the update button.
+    setTabOrder(zeilen_[Seitenzeilen].SideCombo, Update);
+    WaehrungslistenFuellen();
+    TextfarbenSetzen();
+    FlaggenLaden();
+    anzeigeUebernehmen();
+}
+
+bool Rechner::event(QEvent* ereignis) {
+    const bool ergebnis = QMainWindow::event(ereignis);
+    // Painted: the rows follow when the program next waits for input. (The
+    // event loop announces a wait before each round, also its first, which
+    // comes before the first paint.)
+    if (ereignis->type() == QEvent::UpdateRequest && !seitenleiste_) {
+        if (auto* verteiler = QAbstractEventDispatcher::instance())
+            connect(verteiler, &QAbstractEventDispatcher::aboutToBlock, this,
+                    &Rechner::seitenleisteBauen, Qt::UniqueConnection);
+    }
+    return ergebnis;
 }
 
 void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
@@ -228,15 +270,24 @@ void Rechner::seitenzeileAnlegen(int zeile) {
                          QStringLiteral("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),
                             QStringLiteral("Betrag in Zeile %1").arg(nr));
+    const bool offen = Kurstabelle->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(z.SideCombo), static_cast<QWidget*>(z.SidePicture),
+                       static_cast<QWidget*>(z.SideBox)}) {
+        w->stackUnder(Update);
+        w->setVisible(offen);
+        kurstabellenElemente_.push_back(w);
+    }
     z.SideLabel->lower();
     // Only the first row's label is ever shown; it carries no text.
-    if (zeile == 1)
+    if (zeile == 1) {
+        z.SideLabel->setVisible(offen);
         kurstabellenElemente_.push_back(z.SideLabel);
-    else
+    } else {
         z.SideLabel->hide();
-    for (QWidget* w : {static_cast<QWidget*>(z.SideCombo), static_cast<QWidget*>(z.SidePicture),
-                       static_cast<QWidget*>(z.SideBox)})
-        kurstabellenElemente_.push_back(w);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(z.SideLabel), static_cast<QWidget*>(z.SideCombo),
+                       static_cast<QWidget*>(z.SidePicture), static_cast<QWidget*>(z.SideBox)})
+        tastaturVorschauEinrichten(w);
     z.SidePicture->setCursor(Qt::PointingHandCursor);
     connect(z.SideCombo, &QComboBox::activated, this, [this, zeile] { SideCombo_Click(zeile); });
 }

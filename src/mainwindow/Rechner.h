@@ -81,6 +81,7 @@ public:
     const Rechenwerk& rechenwerk() const { return werk_; }
 
 protected:
+    bool event(QEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -94,6 +95,10 @@ private:
     void Form_Load();
     void oberflaecheAufbauen();
     void tastenfeldAufbauen(QWidget* flaeche);
+    // The fourteen side rows, hidden until the rate table is opened, are
+    // built when the program first waits for input after the window's
+    // first paint, or before when needed.
+    void seitenleisteBauen();
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();
     void onlineEinrichten();
@@ -145,6 +150,7 @@ private:
     QLabel* datum = nullptr;
     Wertanzeige* lastUpdate = nullptr;
     std::array<Seitenzeile, Seitenzeilen + 1> zeilen_{}; // rows 1..14
+    bool seitenleiste_ = false;                          // the rows are built
     Seitenlisten* seitenlisten_ = nullptr;               // what their lists offer
     std::vector<QWidget*> kurstabellenElemente_;         // shown with the rate table
     QWidget* flaeche_ = nullptr;

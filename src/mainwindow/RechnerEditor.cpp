@@ -35,7 +35,7 @@ void Rechner::seitenzeilenFreigeben() {
     // A row whose currency was deleted shows nothing any more.
     for (int k = 1; k <= Seitenzeilen; ++k) {
         if (belegt[std::size_t(k)]) continue;
-        zeilen_[std::size_t(k)].SideBox->clear();
+        if (seitenleiste_) zeilen_[std::size_t(k)].SideBox->clear();
         werk_.SideBoxLeeren(k);
     }
 }

@@ -130,7 +130,7 @@ void Rechner::anzeigeUebernehmen() {
     textSetzen(DispEuro, a.DispEuro);
     textSetzen(DispSchilling, a.DispSchilling);
     textSetzen(Memory, a.Memory);
-    for (std::size_t i = 1; i < zeilen_.size(); ++i)
+    for (std::size_t i = 1; i < zeilen_.size() && seitenleiste_; ++i)
         textSetzen(zeilen_[i].SideBox, a.SideBox[i]);
 }
 
@@ -181,6 +181,7 @@ void Rechner::Kurs_Click() {
 void Rechner::Kurstabelle_Click() {
     Kurstabelle->setChecked(!Kurstabelle->isChecked());
     const bool offen = Kurstabelle->isChecked();
+    if (offen) seitenleisteBauen();
     // The rate table lies outside the narrow window; hidden there, its
     // controls cost nothing to lay out and paint.
     for (QWidget* w : kurstabellenElemente_)

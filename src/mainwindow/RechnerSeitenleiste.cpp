@@ -18,7 +18,9 @@ bool hatZeile(const Waehrung& w) {
 }
 } // namespace
 
+// Rows not built yet are filled, coloured and given their flags when they are.
 void Rechner::WaehrungslistenFuellen() {
+    if (!seitenleiste_) return;
     globals_.ListenFuellung = true;
     std::vector<QSignalBlocker> still;
     still.reserve(Seitenzeilen);
@@ -32,6 +34,7 @@ void Rechner::WaehrungslistenFuellen() {
 }
 
 void Rechner::TextfarbenSetzen() {
+    if (!seitenleiste_) return;
     for (const Waehrung& w : globals_.Waehrungen) {
         if (!hatZeile(w)) continue;
         QLabel* box = zeilen_[std::size_t(w.Platz)].SideBox;
@@ -42,6 +45,7 @@ void Rechner::TextfarbenSetzen() {
 }
 
 void Rechner::FlaggenLaden() {
+    if (!seitenleiste_) return;
     for (int k = 1; k <= Seitenzeilen; ++k)
         zeilen_[std::size_t(k)].SidePicture->clear();
     for (const Waehrung& w : globals_.Waehrungen) {
@@ -52,6 +56,7 @@ void Rechner::FlaggenLaden() {
 
 void Rechner::SideCombo_Click(int k) {
     if (globals_.ListenFuellung || k < 1 || k > Seitenzeilen) return;
+    seitenleisteBauen();
     Waehrungstabelle& tabelle = globals_.Waehrungen;
     Seitenzeile& zeile = zeilen_[std::size_t(k)];
 

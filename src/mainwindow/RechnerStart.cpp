@@ -72,7 +72,8 @@ void Rechner::Form_Load() {
     if (e.AutoUpdateAktiv && KurseHerunterladen(false) == 0) TextfarbenSetzen();
     WaehrungslistenFuellen();
     if (e.AutoUpdateAktiv) LogoHerunterladen();
-    bildLaden(WerbeLogo, QStringLiteral("logo.bmp"));
+    if (!bildLaden(WerbeLogo, QStringLiteral("logo.bmp")))
+        WerbeLogo->setPixmap(QPixmap(QStringLiteral(":/bilder/werbelogo.bmp")));
 
     werk_.AnzeigeAktualisieren(0, false, true, true);
     werk_.Memory_Change();

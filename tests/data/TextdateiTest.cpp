@@ -2,6 +2,8 @@
 
 #include "../support/Programmordner.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,10 @@ TEST(Textdatei, LiestUndSchreibtZeilen) {
         EXPECT_TRUE(!f.geschrieben || textdateiBytes(f.zeilen) == f.bytes)
             << f.bytes.toHex().data();
     }
+    QByteArray alle; // every byte reads as Qt's own Windows-1252 decoder reads it
+    for (int b = 0; b < 256; ++b)
+        alle += char(b);
+    EXPECT_EQ(textDekodieren(alle), QString(QStringDecoder("windows-1252")(alle)));
 }
 
 using TextdateiOrdner = Programmordner;

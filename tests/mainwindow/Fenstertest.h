@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,11 +50,20 @@ protected:
         rechner->activateWindow(); // on X11 without a window manager, too
         QApplication::setActiveWindow(rechner.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(rechner.get()));
+        kind("SideBox(14)"); // the side rows too
         return *rechner;
     }
 
+    // The side rows follow the first paint when the program waits for input:
+    // a control not found is waited for in a loop that waits like the program's.
     template <typename W = QWidget> W* kind(const QString& name) {
         auto* w = rechner->findChild<W*>(name);
+        for (int i = 0; !w && i < 100; ++i) {
+            QEventLoop warten;
+            QTimer::singleShot(1, &warten, &QEventLoop::quit);
+            warten.exec();
+            w = rechner->findChild<W*>(name);
+        }
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }

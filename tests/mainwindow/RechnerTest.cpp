@@ -1,5 +1,6 @@
 #include "Fenstertest.h"
 #include "editor/Wechselkurse.h"
+#include "mainwindow/Masse.h"
 #include "mainwindow/Tastenfeld.h"
 
 #include <QComboBox>
@@ -186,6 +187,28 @@ TEST_F(RechnerTest, NachDemEditorWirdAufgefrischtUndGespeichert) {
     EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 1,2000 CHF"));
     EXPECT_EQ(text("SideBox(2)"), QString());               // the row is released
     EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->count(), 2); // "---" and CHF
+}
+
+// The largest pixel size, up to the font's own, in which texts and line fit;
+// scaled by the room it would be one too small at 102, 319, too large at 268.
+TEST(Masse, PassendeSchriftIstDieGroessteDiePasst) {
+    QFont basis = QApplication::font();
+    basis.setPointSizeF(20);
+    const QStringList texte{QStringLiteral("-888.888.888.888.888,88"), QStringLiteral("Überlauf")};
+    const auto passt = [&](int groesse, qreal breite, qreal hoehe) {
+        QFont schrift = basis;
+        schrift.setPixelSize(groesse);
+        const QFontMetricsF m(schrift);
+        return m.height() <= hoehe && m.horizontalAdvance(texte[0]) <= breite &&
+               m.horizontalAdvance(texte[1]) <= breite;
+    };
+    constexpr qreal Raeume[][2] = {{1000, 100}, {102, 100}, {268, 100},
+                                   {319, 100},  {1000, 20}, {3, 100}};
+    for (const auto& [breite, hoehe] : Raeume) {
+        const int g = QFontInfo(passendeSchrift(basis, texte, breite, hoehe)).pixelSize();
+        EXPECT_TRUE(g == 1 || passt(g, breite, hoehe)) << breite << " " << hoehe;
+        EXPECT_TRUE(g == QFontInfo(basis).pixelSize() || !passt(g + 1, breite, hoehe)) << breite;
+    }
 }
 
 } // namespace

@@ -49,6 +49,20 @@ TEST_F(StartTest, StartMitDateienZeigtSieUndSchreibtNichts) {
     EXPECT_EQ(lesen("zirvanto.ini"), ini);
 }
 
+// The side rows follow the first paint; opened before, the rate table
+// builds them at once, filled, with their flags and in their tab order.
+TEST_F(StartTest, KurstabelleVorDemErstenZeichnenZeigtIhreZeilen) {
+    schreiben("currency.ini", "USD:US-Dollar: 1.1:us.bmp: 0\r\n");
+    schreiben("zirvanto.ini", "Main = EUR\r\nActive = USD;1\r\n");
+    ASSERT_TRUE(QFile::copy(quelle("us.bmp"), pfad("us.bmp")));
+    rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), test::Deutsch);
+    rechner->AufZu_Click();
+    EXPECT_FALSE(kind("SideCombo(1)")->isHidden());
+    EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->currentText() + text("SideBox(1)"), "USD0,00");
+    EXPECT_FALSE(kind<QLabel>("SidePicture(1)")->pixmap().isNull());
+    EXPECT_EQ(kind("SideCombo(14)")->nextInFocusChain(), kind("Update"));
+}
+
 TEST_F(StartTest, UnlesbareDateienWerdenGemeldetUndNichtUeberschrieben) {
     // A named pipe holds the rate file's place (opening it would wait for a
     // writer), a folder the settings file's: both are reported, no first-start
