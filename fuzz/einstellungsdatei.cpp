@@ -40,7 +40,7 @@ bool gleich(const zirvanto::Globals& a, const zirvanto::Globals& b, const QLocal
     if (x.WerbeURL != y.WerbeURL || x.LogoURL != y.LogoURL || x.CurrencyURL != y.CurrencyURL ||
         x.FlagURL != y.FlagURL || x.ProxyServer != y.ProxyServer || x.ProxyPort != y.ProxyPort ||
         x.AutoUpdateAktiv != y.AutoUpdateAktiv || x.FreshInstalled != y.FreshInstalled ||
-        x.Texte != y.Texte)
+        x.Texte != y.Texte || x.Stand != y.Stand)
         return false;
     // The file keeps the update time to the second.
     if (zirvanto::updateText(x.UpdateDatum, locale) != zirvanto::updateText(y.UpdateDatum, locale))

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QHash>
 #include <QSet>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,7 @@ namespace {
 constexpr int SeitenZeilen = 14;
 constexpr int AnzahlTexte = 20;
 constexpr int MaxPort = 65535;
+constexpr qint64 FrischeTage = 7;
 
 // Rewrites the fields of a Qt date or time format outside its quoted
 // literals: every run of one field letter is handed to `ersetzen`, which
@@ -151,7 +153,50 @@ void textLesen(Einstellungen& einstellungen, const QString& schluessel, const QS
     if (index) einstellungen.Texte[std::size_t(*index)] = wert;
 }
 
+// The start values of the addresses that earlier builds wrote: the script
+// under the reserved example host, and the ECB feed with the empty query
+// that the program's identifier needed. They read as this build's start
+// values; an address that a user or a server set stays as it is.
+QString adresseLesen(const QString& wert, const QString& aktion, const QString& startwert,
+                     const QString& server) {
+    const QString frueher = serverSkript(QStringLiteral("http://www.zirvanto.example"));
+    if (wert == frueher + QStringLiteral("?action=") + aktion) return startwert;
+    if (server.isEmpty() && aktion == QLatin1String("currency") && wert == EzbKurse + u'?')
+        return startwert;
+    return wert;
+}
+
+// "2026-12-04 www.ecb.europa.eu": the reference date, and the host unless
+// the rates are the shipped table's.
+std::optional<Kursstand> kursstandLesen(const QString& wert) {
+    const qsizetype leer = wert.indexOf(u' ');
+    const QDate datum = QDate::fromString(leer < 0 ? wert : wert.first(leer), Qt::ISODate);
+    if (!datum.isValid()) return std::nullopt;
+    return Kursstand{datum, leer < 0 ? QString() : ohneRaender(wert.sliced(leer)).toString()};
+}
+
 } // namespace
+
+Kursstand kursstand(const Einstellungen& e) {
+    if (e.Stand) return *e.Stand;
+    if (e.UpdateDatum != Einstellungen().UpdateDatum)
+        return {e.UpdateDatum.date(), QUrl(e.CurrencyURL).host()};
+    return {MitgelieferterStichtag, {}};
+}
+
+bool kurseVeraltet(const QDate& stichtag, const QDate& heute) {
+    return stichtag.daysTo(heute) > FrischeTage;
+}
+
+QString kursstandText(const Kursstand& stand, const QDate& heute, const QLocale& locale) {
+    QString text =
+        QStringLiteral("Kurse vom %1 (Quelle: %2)")
+            .arg(allgemeinesDatum(QDateTime(stand.datum, QTime(0, 0)), locale),
+                 stand.quelle.isEmpty() ? QStringLiteral("mitgelieferte Tabelle") : stand.quelle);
+    if (kurseVeraltet(stand.datum, heute))
+        text += QStringLiteral("\nDie Kurse sind älter als eine Woche.");
+    return text;
+}
 
 QString updateText(const QDateTime& zeitpunkt, const QLocale& locale) {
     return locale.toString(zeitpunkt.date(), datumsformat(locale)) + u' ' +
@@ -209,6 +254,10 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
                                              const QLocale& locale) {
     Einstellungen& e = globals.einstellungen;
     Waehrungstabelle& tabelle = globals.Waehrungen;
+    const Einstellungen start(globals.Programmserver);
+    const auto adresse = [&](const char* aktion, const QString& startwert, const QString& wert) {
+        return adresseLesen(wert, QLatin1String(aktion), startwert, globals.Programmserver);
+    };
     std::optional<QString> lastUpdate;
     // "Main" and "Active" lines touch nothing the other lines set: they are
     // applied after them, in their order, through one look-up of their codes.
@@ -227,11 +276,11 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
             if (const auto code = zeilencode(haupt, wert)) gesucht.insert(*code);
             waehrungszeilen.emplace_back(haupt, wert);
         } else if (schluessel == u"CURRENCYURL") {
-            e.CurrencyURL = wert;
+            e.CurrencyURL = adresse("currency", start.CurrencyURL, wert);
         } else if (schluessel == u"WERBEURL") {
-            e.WerbeURL = wert;
+            e.WerbeURL = adresse("ad", start.WerbeURL, wert);
         } else if (schluessel == u"LOGOURL") {
-            e.LogoURL = wert;
+            e.LogoURL = adresse("logo", start.LogoURL, wert);
         } else if (schluessel == u"FLAGURL") {
             e.FlagURL = wert;
         } else if (schluessel == u"PROXY") {
@@ -245,6 +294,8 @@ std::optional<QString> einstellungenAnwenden(const QStringList& zeilen, Globals&
                 e.UpdateDatum = *zeitpunkt;
                 lastUpdate = allgemeinesDatum(*zeitpunkt, locale);
             }
+        } else if (schluessel == u"KURSSTAND") {
+            if (const auto stand = kursstandLesen(wert)) e.Stand = stand;
         } else if (schluessel == u"FRESHINSTALLED") {
             e.FreshInstalled = true;
         } else {
@@ -269,6 +320,7 @@ Einstellungslesung einstellungenLesen(const QString& programmordner, Globals& gl
     const Textlesung lesung = textdateiLesen(QDir(programmordner).filePath(Einstellungsdateiname));
     if (!lesung.gefunden || !lesung.fehler.isEmpty()) return {lesung.gefunden, lesung.fehler, {}};
     globals.einstellungen.FreshInstalled = false;
+    globals.einstellungen.Stand.reset(); // absent from the files of earlier builds
     QStringList zeilen;
     for (const QStringView zeile : lesung.zeilen)
         zeilen.append(zeile.toString());
@@ -290,8 +342,13 @@ QStringList einstellungszeilen(const Globals& globals, const QLocale& locale) {
            << zeile(u"LogoURL", e.LogoURL) << zeile(u"CurrencyURL", e.CurrencyURL)
            << zeile(u"FlagURL", e.FlagURL) << zeile(u"Proxy", e.ProxyServer)
            << zeile(u"Port", QString::number(e.ProxyPort))
-           << zeile(u"Update", updateText(e.UpdateDatum, locale))
-           << zeile(u"AutoUpdate", e.AutoUpdateAktiv ? u"1" : u"0");
+           << zeile(u"Update", updateText(e.UpdateDatum, locale));
+    if (e.Stand) {
+        QString stand = e.Stand->datum.toString(Qt::ISODate);
+        if (!e.Stand->quelle.isEmpty()) stand += u' ' + e.Stand->quelle;
+        zeilen << zeile(u"Kursstand", stand);
+    }
+    zeilen << zeile(u"AutoUpdate", e.AutoUpdateAktiv ? u"1" : u"0");
     if (e.FreshInstalled) zeilen << QStringLiteral("FreshInstalled = 1");
     for (int i = 1; i <= AnzahlTexte; ++i)
         zeilen << QStringLiteral("Text%1 = ").arg(i, 2, 10, QLatin1Char('0')) +

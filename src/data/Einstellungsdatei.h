@@ -54,4 +54,16 @@ std::optional<QDateTime> updateLesen(const QString& text, const QLocale& locale)
 // the time is not midnight.
 QString allgemeinesDatum(const QDateTime& zeitpunkt, const QLocale& locale);
 
+// The reference date of the rates in use. A settings file of an earlier
+// build stores none: then the rates are those of its last update (from
+// the host of CurrencyURL), or, without one, the shipped table.
+Kursstand kursstand(const Einstellungen& einstellungen);
+
+// Rates older than a week are stale.
+bool kurseVeraltet(const QDate& stichtag, const QDate& heute);
+
+// "Kurse vom 06.07.2026 (Quelle: mitgelieferte Tabelle)", and the warning
+// when the rates are stale.
+QString kursstandText(const Kursstand& stand, const QDate& heute, const QLocale& locale);
+
 } // namespace zirvanto

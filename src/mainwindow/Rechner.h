@@ -102,6 +102,9 @@ private:
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();
     void onlineEinrichten();
+    // The age of the rates at lastUpdate: tooltip, accessible description,
+    // and the warning colour when they are stale.
+    void kursstandZeigen();
     // A text from the server as a tooltip, shown as plain text.
     static QString klartext(const QString& text);
     void tastaturVorschauEinrichten(QWidget* w);

@@ -4,6 +4,7 @@
 #include "data/Zahlentext.h"
 #include "mainwindow/Hauptwaehrung.h"
 #include "mainwindow/Infoform.h"
+#include "online/Kursupdate.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
@@ -88,8 +89,10 @@ void Rechner::Info_Click() {
 }
 
 void Rechner::WerbeLogo_Click() {
-    plattform_.browserOeffnen(
-        QUrl(globals_.einstellungen.WerbeURL + QStringLiteral("&rechner=1010")));
+    const QString& adresse = globals_.einstellungen.WerbeURL;
+    // Without a program server there is no advertisement page.
+    if (!adresse.isEmpty())
+        plattform_.browserOeffnen(QUrl(mitKennung(adresse, globals_.Programmserver)));
 }
 
 } // namespace zirvanto

@@ -8,19 +8,19 @@
 #include "mainwindow/Status.h"
 #include "online/Antwortleser.h"
 #include "online/Bilddatei.h"
-#include "online/Kursabgleich.h"
+#include "online/Kursupdate.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -28,8 +28,8 @@ namespace zirvanto {
 
 namespace {
 
-// The program's identifier towards the server, appended to every request
-// to the script and to the addresses it hands out.
+// The program's identifier towards the program server, appended to every
+// request to the script and to the addresses it hands out.
 const QString Programmkennung = QStringLiteral("&rechner=1010");
 const QString Fehlermeldung =
     QStringLiteral("Fehler: die Wechselkurse konnten nicht geladen werden!");
@@ -42,12 +42,31 @@ int portLesen(const QString& text) {
     return port >= 0 && port <= GroessterPort ? int(port) : 0;
 }
 
-QString herkunft(const Abruf& abruf, const Kursantwort& antwort, const QLocale& locale) {
-    QString text = QStringLiteral("Wechselkurse von %1").arg(abruf.adresse.host());
-    if (antwort.ezb && antwort.stichtag.isValid())
-        text += QStringLiteral(" (Referenzkurse vom %1)")
-                    .arg(locale.toString(antwort.stichtag, QLocale::ShortFormat));
-    return text;
+// WCAG's relative luminance of a colour.
+double luminanz(const QColor& farbe) {
+    const auto kanal = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(farbe.redF()) + 0.7152 * kanal(farbe.greenF()) +
+           0.0722 * kanal(farbe.blueF());
+}
+
+double kontrast(const QColor& a, const QColor& b) {
+    const double la = luminanz(a), lb = luminanz(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Orange for stale rates (red marks a hand-set rate): as light as it can
+// be on a light background, as dark as it can be on a dark one, while
+// keeping a contrast of 4.5:1.
+QColor warnfarbe(const QColor& hintergrund) {
+    const bool hell = luminanz(hintergrund) > 0.18;
+    QColor farbe;
+    for (int l = 128; l >= 0 && l <= 255; l += hell ? -4 : 4) {
+        farbe = QColor::fromHsl(30, 255, l);
+        if (kontrast(farbe, hintergrund) >= 4.5) break;
+    }
+    return farbe;
 }
 
 } // namespace
@@ -71,6 +90,8 @@ void Rechner::onlineEinrichten() {
 }
 
 void Rechner::ServerAnmelden() {
+    // Registration and logo exist only for a program server.
+    if (globals_.Programmserver.isEmpty()) return;
     Einstellungen& e = globals_.einstellungen;
     webretreiver_.proxyUndProtokollSetzen(e);
     // A failed install request is not repeated: the next one announces a start.
@@ -78,7 +99,8 @@ void Rechner::ServerAnmelden() {
         e.FreshInstalled ? QStringLiteral("?action=install") : QStringLiteral("?action=startup");
     e.FreshInstalled = false;
     webretreiver_.zugangSetzen(e);
-    const Abruf abruf = webretreiver_.textOeffnen(ServerSkript + aktion + Programmkennung);
+    const Abruf abruf =
+        webretreiver_.textOeffnen(serverSkript(globals_.Programmserver) + aktion + Programmkennung);
     if (!abruf || abruf.text.isEmpty()) return;
 
     const Anmeldeantwort antwort = anmeldeantwortLesen(abruf.text);
@@ -96,6 +118,7 @@ void Rechner::ServerAnmelden() {
 }
 
 void Rechner::LogoHerunterladen() {
+    if (globals_.Programmserver.isEmpty()) return;
     webretreiver_.vorbereiten(globals_.einstellungen);
     const Abruf abruf =
         webretreiver_.bytesOeffnen(globals_.einstellungen.LogoURL + Programmkennung);
@@ -109,45 +132,38 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     auto status = std::make_unique<Status>(e.Texte[1], this);
     const bool aktiv = isActiveWindow();
     status->show();
+    const Kursupdateergebnis ergebnis =
+        kurseAktualisieren(globals_, programmordner_, webretreiver_, werk_.locale());
     // Closes the notice and gives the activation back, where a desktop
     // handed it to the notice.
-    const auto statusSchliessen = [&] {
-        status.reset();
-        if (aktiv) activateWindow();
-    };
-
-    webretreiver_.vorbereiten(e);
-    const Abruf abruf = webretreiver_.textOeffnen(e.CurrencyURL + Programmkennung);
-    const Kursantwort antwort = abruf ? kursantwortLesen(abruf.text) : Kursantwort{};
-    // A reply without a single usable record (an error page from a proxy,
-    // say) is a failure like an empty one, and changes nothing.
-    if (antwort.saetze.empty()) {
-        statusSchliessen();
+    status.reset();
+    if (aktiv) activateWindow();
+    if (ergebnis.code != 0) {
         if (showMessages) plattform_.meldung(this, Fehlermeldung);
-        return abruf ? -1 : -2;
+        return ergebnis.code;
     }
 
-    const QDir ordner(programmordner_);
-    for (const QString& flagge : kurseAbgleichen(globals_.Waehrungen, antwort.saetze)) {
-        const QString pfad = ordner.filePath(flagge);
-        if (QFileInfo::exists(pfad)) continue;
-        const Abruf bild = webretreiver_.bytesOeffnen(e.FlagURL + flagge);
-        if (bild) bildSchreiben(pfad, bild.bytes);
-    }
-    statusSchliessen();
-
-    const QDateTime jetzt = QDateTime::currentDateTime();
-    e.UpdateDatum = QDateTime(
-        jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute(), jetzt.time().second()));
     lastUpdate->setText(allgemeinesDatum(e.UpdateDatum, werk_.locale()));
-    lastUpdate->setToolTip(klartext(herkunft(abruf, antwort, werk_.locale())));
-    IniSpeichern();
-    KurseSpeichern();
+    kursstandZeigen();
+    for (const Speicherfehler& f : ergebnis.speicherfehler)
+        speicherfehlerMelden(f.datei, f.fehler);
     WaehrungslistenFuellen();
     FlaggenLaden(); // a flag fetched just now shows at once
     if (showMessages)
         plattform_.meldung(this, QStringLiteral("Die Wechselkurse wurden erfolgreich geladen."));
     return 0;
+}
+
+void Rechner::kursstandZeigen() {
+    const QDate heute = globals_.jetzt().date();
+    const Kursstand stand = kursstand(globals_.einstellungen);
+    const QString text = kursstandText(stand, heute, werk_.locale());
+    lastUpdate->setToolTip(klartext(text));
+    lastUpdate->setAccessibleDescription(text);
+    QPalette farben = lastUpdate->parentWidget()->palette();
+    if (kurseVeraltet(stand.datum, heute))
+        farben.setColor(QPalette::WindowText, warnfarbe(farben.color(QPalette::Window)));
+    lastUpdate->setPalette(farben);
 }
 
 void Rechner::Internetupdate_Click() {

@@ -16,7 +16,7 @@ namespace zirvanto {
 
 void Rechner::Form_Load() {
     globals_.Waehrungen = Waehrungstabelle();
-    globals_.einstellungen = Einstellungen();
+    globals_.einstellungen = Einstellungen(globals_.Programmserver);
     globals_.ListenFuellung = false;
 
     FormLaedt = true;
@@ -60,6 +60,7 @@ void Rechner::Form_Load() {
         lastUpdate->setText(*gelesen.lastUpdate);
     }
     globals_.ServerAngemeldet = false;
+    kursstandZeigen();
 
     // An unreachable server delays the start by one deadline at most.
     const Webretreiver::Runde startrunde(webretreiver_, Webretreiver::Runde::Start);

@@ -21,13 +21,20 @@ namespace {
 constexpr int HoechstensUmleitungen = 5;
 
 // The busy cursor for as long as the object lives, whatever way a request
-// ends.
+// ends. Without a QGuiApplication (a run in the terminal) there is no cursor.
 class Sanduhr {
 public:
-    Sanduhr() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~Sanduhr() { QGuiApplication::restoreOverrideCursor(); }
+    Sanduhr() : aktiv_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (aktiv_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~Sanduhr() {
+        if (aktiv_) QGuiApplication::restoreOverrideCursor();
+    }
     Sanduhr(const Sanduhr&) = delete;
     Sanduhr& operator=(const Sanduhr&) = delete;
+
+private:
+    const bool aktiv_;
 };
 
 struct SpaeterLoeschen {

@@ -11,9 +11,11 @@ namespace {
 
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
 
-// EUR, ATS, DEM, a second ATS spelt "Ats", USD.
-Globals mitTabelle() {
+// EUR, ATS, DEM, a second ATS spelt "Ats", USD; no program server unless named.
+Globals mitTabelle(const QString& server = {}) {
     Globals g;
+    g.Programmserver = server;
+    g.einstellungen = Einstellungen(server);
     for (const char* iso : {"ATS", "DEM", "Ats", "USD"})
         g.Waehrungen.anhaengen({iso, iso, 1, false, 0, "", false});
     return g;
@@ -21,8 +23,8 @@ Globals mitTabelle() {
 
 // Reads `zeile` alone into the start state; returns the lines of the
 // settings file that are new after it, joined by "|".
-QString geaendert(const char* zeile) {
-    Globals g = mitTabelle();
+QString geaendert(const char* zeile, const char* server) {
+    Globals g = mitTabelle(QString::fromLatin1(server));
     const QStringList vorher = einstellungszeilen(g, Deutsch);
     einstellungenAnwenden({zeile}, g, Deutsch);
     QStringList nachher = einstellungszeilen(g, Deutsch);
@@ -32,7 +34,7 @@ QString geaendert(const char* zeile) {
 
 TEST(Einstellungsdatei, LiestJedeZeileFuerSich) {
     const struct {
-        const char *zeile, *geaendert;
+        const char *zeile, *geaendert, *server = nullptr;
     } faelle[] = {
         // clang-format off
         // the last entry with the code wins; an unknown code keeps the Euro
@@ -54,10 +56,20 @@ TEST(Einstellungsdatei, LiestJedeZeileFuerSich) {
         // as written under British English or Italian, and American English
         {"Update = 06/07/2026 14:30:05", "Update = 06.07.2026 14:30:05"},
         {"Update = 7/6/2026 2:30:05 PM", "Update = 06.07.2026 14:30:05"},
+        // earlier start values read as this build's: the script under the
+        // reserved host, and the ECB feed with "?" unless a program server
+        // adds its identifier to it
+        {"CurrencyURL = http://www.zirvanto.example/cgi-bin/rechner_parser.pl?action=currency", ""},
+        {"LogoURL = http://www.zirvanto.example/cgi-bin/rechner_parser.pl?action=logo", ""},
+        {"WerbeURL = http://www.zirvanto.example/cgi-bin/rechner_parser.pl?action=ad", ""},
+        {"WerbeURL = http://www.zirvanto.example/cgi-bin/rechner_parser.pl?action=ad", "", "http://s"},
+        {"CurrencyURL = https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml?", ""},
+        {"CurrencyURL = https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml?",
+         "CurrencyURL = https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml?", "http://s"},
         // clang-format on
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(geaendert(f.zeile), f.geaendert) << f.zeile;
+        EXPECT_EQ(geaendert(f.zeile, f.server), f.geaendert) << f.zeile;
     // A date written under any interface language reads back under each.
     const QDateTime zeitpunkt(QDate(2026, 7, 6), QTime(14, 30, 5));
     for (const char* schreiber : {"de_AT", "en_GB", "it_IT", "en_US"})

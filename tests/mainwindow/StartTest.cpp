@@ -12,6 +12,7 @@ namespace {
 using StartTest = test::Fenstertest;
 
 TEST_F(StartTest, ErsterStartFragtUndSchreibtDieEinstellungenSofort) {
+    globals.Programmserver = QStringLiteral("http://127.0.0.1:1"); // refuses at once
     for (bool ja : {true, false}) {
         QFile::remove(pfad("zirvanto.ini"));
         plattform.fragen.clear();
@@ -83,10 +84,13 @@ TEST_F(StartTest, LogoAusDemProgrammordnerUndKlickAufDieWerbeseite) {
     QImage logo(266, 89, QImage::Format_RGB32);
     logo.fill(Qt::red);
     ASSERT_TRUE(logo.save(pfad("logo.bmp")));
-    oeffnen();
+    oeffnen(); // without a program server, no advertisement page
     EXPECT_EQ(kind<QLabel>("WerbeLogo")->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
     QTest::mouseClick(kind("WerbeLogo"), Qt::LeftButton);
-    EXPECT_EQ(plattform.adressen.size(), 1u);
+    schreiben("zirvanto.ini", "WerbeURL = http://w.example/?a=1\r\n");
+    oeffnen(); // one a user set, without the program's identifier
+    QTest::mouseClick(kind("WerbeLogo"), Qt::LeftButton);
+    EXPECT_EQ(plattform.adressen, std::vector<QUrl>{QUrl("http://w.example/?a=1")});
 
     schreiben("logo.bmp", "kein Bild"); // an unreadable logo keeps the built-in picture
     oeffnen();

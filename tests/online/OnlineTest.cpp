@@ -25,12 +25,14 @@ QByteArray bild(int breite, int hoehe) {
     return puffer.data();
 }
 
-// Every request goes through the test server as the proxy, so the built-in
-// script address is seen as it is, and nothing leaves the machine.
+// A program server's protocol. Every request goes through the test server
+// as the proxy, so the built-in script address is seen as it is, and
+// nothing leaves the machine.
 class OnlineTest : public test::Fenstertest {
 protected:
     void SetUp() override {
         Fenstertest::SetUp();
+        globals.Programmserver = QStringLiteral("http://www.zirvanto.example");
         schreiben("currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.5:: 1\r\n");
         einstellen("");
     }
@@ -127,6 +129,25 @@ TEST_F(OnlineTest, FehlgeschlagenesUpdateAendertNichts) {
     // Unregistered, the update tries the registration and the logo first.
     EXPECT_EQ(server.ziele().mid(1, 3), (QList<QByteArray>{Skript + "startup&rechner=1010",
                                                            Skript + "logo&rechner=1010", Kurse}));
+}
+
+TEST_F(OnlineTest, JedesMisslungeneSpeichernWirdGemeldet) {
+    server.antworten = [](const QByteArray& ziel) {
+        return ziel == Kurse ? Antwort{200, "[USD:US-Dollar:1.2:(none)]"} : Antwort{404};
+    };
+    const QByteArray ini = lesen("zirvanto.ini"), kurse = lesen("currency.ini");
+    for (const char* datei : {"zirvanto.ini", "currency.ini"}) {
+        starten();
+        plattform.meldungen.clear();
+        ASSERT_TRUE(QFile::remove(pfad(datei)) && QDir(ordner.path()).mkdir(datei)); // in the way
+        aktion("Internetupdate")->trigger();
+        ASSERT_EQ(plattform.meldungen.size(), 2u) << datei;
+        EXPECT_TRUE(plattform.meldungen[0].text.contains(pfad(datei)));
+        EXPECT_TRUE(plattform.meldungen[1].text.contains("erfolgreich"));
+        ASSERT_TRUE(QDir(ordner.path()).rmdir(datei));
+        schreiben("zirvanto.ini", ini);
+        schreiben("currency.ini", kurse);
+    }
 }
 
 TEST_F(OnlineTest, EinstellungenBestaetigtUndAbgebrochen) {

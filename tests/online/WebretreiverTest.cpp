@@ -2,12 +2,9 @@
 #include "data/Einstellungen.h"
 #include "support/QtDrucken.h"
 #include "support/Testserver.h"
+#include "support/Tinyproxy.h"
 
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,12 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 using test::Antwort;
 using F = Abruffehler;
-
-quint16 freierPort() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost);
-    return s.serverPort();
-}
+using test::freierPort;
 
 struct WebretreiverTest : ::testing::Test {
     Abruf text(const char* pfad) { return w.textOeffnen(server.adresse(QLatin1String(pfad))); }
@@ -92,34 +84,19 @@ TEST_F(WebretreiverTest, TextDirektUndDurchEinenEchtenProxy) {
     EXPECT_EQ(text("/a").text, QStringLiteral("Grüße"));
     EXPECT_TRUE(server.koepfe.back().contains("\r\nUser-Agent: Zirvanto/3.0\r\n"));
 
-    // tinyproxy on a free port, started with a generated configuration.
-    const QString programm = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
-    ASSERT_FALSE(programm.isEmpty()) << "tinyproxy fehlt: bash scripts/install-deps.sh";
-    QTemporaryFile konfiguration;
-    const quint16 port = freierPort();
-    ASSERT_TRUE(konfiguration.open());
-    konfiguration.write("Port " + QByteArray::number(port) + "\nListen 127.0.0.1\n");
-    konfiguration.flush();
-    QProcess tinyproxy;
-    tinyproxy.start(programm, {"-d", "-c", konfiguration.fileName()});
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        return probe.waitForConnected(100);
-    }));
-
+    test::Tinyproxy tinyproxy;
+    ASSERT_TRUE(tinyproxy.bereit) << "tinyproxy fehlt: bash scripts/install-deps.sh";
     Einstellungen e;
     e.ProxyPort = 0;
     e.ProxyServer = QStringLiteral(" http://127.0.0.1 "); // as typed
     w.vorbereiten(e);                                     // port 0: direct
     EXPECT_EQ(w.AccessType, Webretreiver::Zugang::Direkt);
-    e.ProxyPort = port;
+    e.ProxyPort = tinyproxy.port;
     w.vorbereiten(e);
     EXPECT_EQ(text("/b").text, QStringLiteral("Grüße"));
     EXPECT_TRUE(server.koepfe.back().contains("tinyproxy")); // its Via header
     EXPECT_FALSE(server.koepfe.front().contains("tinyproxy"));
-    tinyproxy.terminate();
-    tinyproxy.waitForFinished();
+    tinyproxy.stoppen();
     EXPECT_EQ(text("/c").fehler, F::Proxy);
     EXPECT_EQ(server.koepfe.size(), 3u);
 }

@@ -4,11 +4,13 @@
 // test's own thread and answers while the client under test waits in its
 // local event loop. It records the head of every request.
 
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -55,13 +57,32 @@ public:
     // Answers a request target; without it every request gets a 404.
     std::function<Antwort(const QByteArray& ziel)> antworten;
     std::vector<QByteArray> koepfe;
+    // With it, the server is also a proxy's tunnel to an HTTPS host: it
+    // answers CONNECT with 200 and then speaks TLS on that connection.
+    std::optional<QSslConfiguration> tls;
 
 private:
+    // Every connection a QSslSocket, so that a tunnel can start TLS.
+    struct Annahme : QTcpServer {
+        void incomingConnection(qintptr deskriptor) override {
+            auto* s = new QSslSocket(this);
+            s->setSocketDescriptor(deskriptor);
+            addPendingConnection(s);
+        }
+    };
+
     void lesen(QTcpSocket* v) {
         v->setProperty("gelesen", v->property("gelesen").toByteArray() + v->readAll());
         const QByteArray gelesen = v->property("gelesen").toByteArray();
         if (!gelesen.contains("\r\n\r\n")) return;
         koepfe.push_back(gelesen.left(gelesen.indexOf("\r\n\r\n")));
+        v->setProperty("gelesen", QByteArray());
+        if (tls && gelesen.startsWith("CONNECT ")) {
+            auto* s = static_cast<QSslSocket*>(v);
+            s->write("HTTP/1.1 200 Connection established\r\n\r\n");
+            s->setSslConfiguration(*tls);
+            return s->startServerEncryption();
+        }
         const Antwort a = antworten ? antworten(ziele().back()) : Antwort{404};
         if (a.art == Antwort::Schweigen) return;
         QByteArray kopf =
@@ -75,7 +96,7 @@ private:
         takt->start(100);
     }
 
-    QTcpServer server_;
+    Annahme server_;
 };
 
 } // namespace zirvanto::test
