@@ -113,6 +113,7 @@ Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner,
     oberflaecheAufbauen();
     menuesAufbauen();
     onlineEinrichten();
+    stichtagEinrichten();
     tastaturVorschauEinrichten(this);
     Form_Load();
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -23,6 +24,10 @@ namespace zirvanto {
 
 class Plattform;
 class Seitenlisten;
+struct Stichtagsansicht;
+struct StichtagsansichtLoeschen {
+    void operator()(Stichtagsansicht* s) const;
+};
 
 // The main window: the pocket calculator with its two displays and the
 // side currency panel. Its handlers turn keys and clicks into key codes for
@@ -73,6 +78,14 @@ public:
     void Update_Click() { Internetupdate_Click(); }
     void Einstellungen_Click();
 
+    // Rates on a past date (RechnerStichtag.cpp): the dialog, the return to
+    // today's rates (nothing when they are shown), and where the ECB's
+    // history is fetched from (the ECB's own addresses unless set).
+    void Stichtag_Click();
+    void heuteZeigen();
+    bool imStichtag() const;
+    void historienadressenSetzen(const QString& zip, const QString& neunzigTage);
+
     // Write the two files; a failure is reported to the user.
     bool KurseSpeichern();
     bool IniSpeichern();
@@ -105,6 +118,12 @@ private:
     // The age of the rates at lastUpdate: tooltip, accessible description,
     // and the warning colour when they are stale.
     void kursstandZeigen();
+    void stichtagEinrichten();
+    Stichtagsansicht& stichtagsansicht();
+    bool historieBereitstellen(QDate gewaehlt);
+    void stichtagAnwenden(QDate gewaehlt);
+    // Greys the values of currencies without a rate on the chosen day.
+    void stichtagMarkieren();
     // A text from the server as a tooltip, shown as plain text.
     static QString klartext(const QString& text);
     void tastaturVorschauEinrichten(QWidget* w);
@@ -159,6 +178,9 @@ private:
     QWidget* flaeche_ = nullptr;
     QMenu* Optionen = nullptr;
     QAction* Kurstabelle = nullptr;
+    QAction* StichtagAktion = nullptr;
+    // Made when a date is first chosen.
+    std::unique_ptr<Stichtagsansicht, StichtagsansichtLoeschen> stichtag_;
 };
 
 } // namespace zirvanto

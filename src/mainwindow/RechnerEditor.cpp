@@ -9,6 +9,7 @@
 namespace zirvanto {
 
 void Rechner::Wechselkurs_Click() {
+    heuteZeigen(); // the editor works on today's rates
     Wechselkurse editor(globals_.Waehrungen, plattform_, werk_.locale(),
                         globals_.einstellungen.Texte[1], this);
     plattform_.modalZeigen(editor);

@@ -176,6 +176,7 @@ void Rechner::Kurs_Click() {
     // The label has no room to grow: a long rate gets a smaller font.
     Kurs->setFont(passendeSchrift(font(), {text}, Kurs->contentsRect().width(),
                                   Kurs->contentsRect().height()));
+    stichtagMarkieren();
 }
 
 void Rechner::Kurstabelle_Click() {

@@ -69,6 +69,7 @@ void Rechner::Einfuegen_Click() {
 }
 
 void Rechner::waehrungsetzen_Click() {
+    heuteZeigen();
     Waehrungstabelle& tabelle = globals_.Waehrungen;
     Hauptwaehrung dialog(tabelle, globals_.einstellungen.Texte[1], this);
     if (plattform_.modalZeigen(dialog) != QDialog::Accepted) return;

@@ -167,6 +167,7 @@ void Rechner::kursstandZeigen() {
 }
 
 void Rechner::Internetupdate_Click() {
+    heuteZeigen();
     const Webretreiver::Runde runde(webretreiver_, Webretreiver::Runde::Manuell);
     if (!globals_.ServerAngemeldet) {
         ServerAnmelden();

@@ -64,24 +64,13 @@ std::vector<Kurssatz> klammersaetze(QStringView antwort, int& vollstaendig) {
     return saetze;
 }
 
-// The ECB's daily feed: <Cube time='...'> around <Cube currency='...'
-// rate='...'/> elements. A document that breaks off keeps what was read.
+// The ECB's daily feed: one day of the ECB's XML, read by ezbTageLesen.
 Kursantwort ezbSaetze(QStringView antwort) {
     Kursantwort ergebnis;
-    QXmlStreamReader xml(antwort.toString());
-    while (!xml.atEnd() && !xml.hasError()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Cube") continue;
-        const QXmlStreamAttributes a = xml.attributes();
-        if (a.hasAttribute(QStringLiteral("time")))
-            ergebnis.stichtag = QDate::fromString(a.value(QStringLiteral("time")), Qt::ISODate);
-        if (!a.hasAttribute(QStringLiteral("currency")) || !a.hasAttribute(QStringLiteral("rate")))
-            continue;
-        Kurssatz satz;
-        satz.ISO = ohneSteuerzeichen(a.value(QStringLiteral("currency")));
-        satz.Kurs = zahlLesen(a.value(QStringLiteral("rate")));
-        satz.Flagge = KeineFlagge;
-        satz.ohneNameUndFlagge = true;
-        if (gueltigerKurs(satz.Kurs)) ergebnis.saetze.push_back(std::move(satz));
+    for (Ezbtag& tag : ezbTageLesen(antwort)) {
+        ergebnis.stichtag = tag.tag;
+        for (Kurssatz& satz : tag.saetze)
+            ergebnis.saetze.push_back(std::move(satz));
     }
     ergebnis.ezb = !ergebnis.saetze.empty();
     if (!ergebnis.ezb) ergebnis.stichtag = {};
@@ -124,6 +113,29 @@ Kursantwort kursantwortLesen(QStringView antwort) {
     ergebnis.saetze = klammersaetze(antwort, vollstaendig);
     if (vollstaendig > 0) return ergebnis;
     return ezbSaetze(antwort);
+}
+
+std::vector<Ezbtag> ezbTageLesen(QStringView antwort) {
+    std::vector<Ezbtag> tage;
+    QXmlStreamReader xml(antwort.toString());
+    while (!xml.atEnd() && !xml.hasError()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Cube") continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (a.hasAttribute(QStringLiteral("time")))
+            tage.push_back({QDate::fromString(a.value(QStringLiteral("time")), Qt::ISODate), {}});
+        if (!a.hasAttribute(QStringLiteral("currency")) || !a.hasAttribute(QStringLiteral("rate")))
+            continue;
+        Kurssatz satz;
+        satz.ISO = ohneSteuerzeichen(a.value(QStringLiteral("currency")));
+        satz.Kurs = zahlLesen(a.value(QStringLiteral("rate")));
+        satz.Flagge = KeineFlagge;
+        satz.ohneNameUndFlagge = true;
+        if (!gueltigerKurs(satz.Kurs)) continue;
+        // A rate before any day belongs to a day without a date.
+        if (tage.empty()) tage.push_back({});
+        tage.back().saetze.push_back(std::move(satz));
+    }
+    return tage;
 }
 
 QString entitaetenErsetzen(QString name) {

@@ -62,6 +62,19 @@ inline const QString KeineFlagge = QStringLiteral("(none)");
 // whose rate is not a finite number above 0 are left out.
 Kursantwort kursantwortLesen(QStringView antwort);
 
+// One day of the ECB's XML format: its date and the rates listed under it.
+struct Ezbtag {
+    QDate tag; // invalid for rates outside any dated <Cube time=...>
+    std::vector<Kurssatz> saetze;
+};
+
+// The days of the ECB's XML format (the daily feed holds one, the 90-day
+// file about sixty): each <Cube time='...'> with the <Cube currency=...
+// rate=...> elements inside it, in document order. Rates that are not a
+// finite number above 0 are left out; a document that breaks off keeps
+// what was read.
+std::vector<Ezbtag> ezbTageLesen(QStringView antwort);
+
 // Replaces the HTML entities of the entity table by their characters,
 // entity by entity in table order.
 QString entitaetenErsetzen(QString name);

@@ -95,6 +95,10 @@ Abruf Webretreiver::bytesOeffnen(const QString& adresse) {
     return oeffnen(adresse, GroessteBytes, false);
 }
 
+Abruf Webretreiver::bytesOeffnen(const QString& adresse, qint64 hoechstens) {
+    return oeffnen(adresse, hoechstens, false);
+}
+
 Abruf Webretreiver::oeffnen(const QString& adresse, qint64 hoechstens, bool alsText) {
     const QUrl url(adresse);
     const QString schema = url.scheme().toLower();
@@ -172,6 +176,7 @@ Abruf Webretreiver::warten(QNetworkReply* antwortRoh, qint64 hoechstens, bool al
     connect(antwort.get(), &QNetworkReply::readyRead, &schleife, daten);
     connect(antwort.get(), &QNetworkReply::redirected, &schleife, [&] { still.start(); });
     connect(antwort.get(), &QNetworkReply::finished, &schleife, &QEventLoop::quit);
+    connect(antwort.get(), &QNetworkReply::downloadProgress, this, &Webretreiver::fortschritt);
     still.start(fristen_.ohneDaten);
     gesamt.start(fristen_.gesamt);
     if (!antwort->isFinished()) schleife.exec(QEventLoop::ExcludeUserInputEvents);

@@ -86,6 +86,8 @@ public:
     Abruf textOeffnen(const QString& adresse);
     // The body as bytes. At most 1 MiB.
     Abruf bytesOeffnen(const QString& adresse);
+    // The body as bytes, at most `hoechstens` bytes (a large download).
+    Abruf bytesOeffnen(const QString& adresse, qint64 hoechstens);
 
     // A round of requests that belong together (the start-up, one manual
     // update). Within it, once a host could not be reached, its later
@@ -103,6 +105,11 @@ public:
     private:
         Webretreiver& w_;
     };
+
+signals:
+    // Bytes of the body received so far, of `gesamt` (-1 when the server
+    // does not say), while a request runs.
+    void fortschritt(qint64 empfangen, qint64 gesamt);
 
 private:
     struct Zustand {

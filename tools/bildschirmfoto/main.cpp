@@ -1,9 +1,12 @@
 // Draws the main window offscreen into a PNG file, to look at the layout
 // without a display. Usage: bildschirmfoto <PNG file> <program folder>
-// [breit | wechselkurse | waehrung | Status | Options | HilfeDialog]:
-// "wechselkurse" draws the rate list window, "waehrung" its edit dialog with
-// a long name, the last three draw that window, each with the longest texts
-// it can show.
+// [breit | wechselkurse | waehrung | Status | Options | HilfeDialog |
+// Download | Stichtag | Datum]: "wechselkurse" draws the rate list window,
+// "waehrung" its edit dialog with a long name, "Status", "Options" and
+// "HilfeDialog" draw that window, each with the longest texts it can show,
+// "Download" the status window with its progress bar, "Stichtag" the date
+// dialog and "Datum" the main window at the rates of 17 January 2015 (a
+// Saturday), both from the kurshistorie.sqlite of the program folder.
 // Questions are answered "Nein" and messages go to the error output, so it
 // never waits for anyone. It speaks the language the program would choose
 // (LANGUAGE=en or LANGUAGE=it, German otherwise), with that language's
@@ -15,9 +18,11 @@
 #include "mainwindow/Options.h"
 #include "mainwindow/Rechner.h"
 #include "mainwindow/Status.h"
+#include "mainwindow/Stichtag.h"
 #include "plattform/Plattform.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +39,13 @@ public:
     bool frage(QWidget*, const QString&, const QString&) override { return false; }
     void piep() override {}
     bool browserOeffnen(const QUrl&) override { return false; }
-    int modalZeigen(QDialog&) override { return QDialog::Rejected; }
+    // The date dialog picks 17 January 2015; every other dialog is cancelled.
+    int modalZeigen(QDialog& dialog) override {
+        auto* stichtag = qobject_cast<zirvanto::Stichtag*>(&dialog);
+        if (!stichtag) return QDialog::Rejected;
+        stichtag->Kalender->setSelectedDate(QDate(2015, 1, 17));
+        return QDialog::Accepted;
+    }
 };
 } // namespace
 
@@ -69,6 +80,21 @@ int main(int argc, char** argv) {
         fenster = std::move(dialog);
     } else if (art == QLatin1String("Status")) {
         fenster = std::make_unique<zirvanto::Status>(titel);
+    } else if (art == QLatin1String("Download")) {
+        auto status = std::make_unique<zirvanto::Status>(titel);
+        status->downloadZeigen(QStringLiteral("Die Kursgeschichte der EZB wird geladen..."),
+                               rechner.rechenwerk().locale());
+        status->fortschritt(412'000, 645'000);
+        fenster = std::move(status);
+    } else if (art == QLatin1String("Stichtag")) {
+        fenster = std::make_unique<zirvanto::Stichtag>(
+            titel, QDate(2015, 1, 17), rechner.rechenwerk().locale(),
+            [](QDate) { return std::optional(QDate(2015, 1, 16)); });
+    } else if (art == QLatin1String("Datum")) {
+        rechner.AufZu_Click();
+        rechner.Stichtag_Click();
+        for (int16_t taste : {'1', '0', '0', '0', '='})
+            rechner.Form_KeyPress(taste);
     } else if (art == QLatin1String("Options")) {
         auto options = std::make_unique<zirvanto::Options>(titel, plattform);
         options->Proxy->setText(QStringLiteral("proxy.verwaltung.beispiel-gemeinde.gv.at"));
