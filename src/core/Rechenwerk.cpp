@@ -2,6 +2,8 @@
 
 #include "core/Zahlbild.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -199,7 +201,8 @@ void Rechenwerk::Form_KeyPress(int16_t& KeyAscii) {
     case ErsteZahlEingabe: zustandErsteZahl(code); break;
     case OperationGewaehlt: zustandOperation(code); break;
     case ZweiteZahlEingabe: zustandZweiteZahl(code); break;
-    default: meldung(QStringLiteral("Ungültiger Zustand der Statemachine"));
+    default:
+        meldung(QCoreApplication::translate("Rechenwerk", "Ungültiger Zustand der Statemachine"));
     }
     KeyAscii = 0;
 }
@@ -549,7 +552,8 @@ void Rechenwerk::Memory_Change() {
 QString Rechenwerk::feldtext(double wert, bool eingabe, bool mitLeerzeichen) const {
     auto text = (eingabe ? Eingabeformat : Ergebnisformat).schreiben(wert, locale_);
     if (text && mitLeerzeichen) *text += QLatin1Char(' ');
-    if (!text || text->size() > MaxFeldlaenge) return QStringLiteral("Überlauf");
+    if (!text || text->size() > MaxFeldlaenge)
+        return QCoreApplication::translate("Rechenwerk", "Überlauf");
     return *text;
 }
 
@@ -559,11 +563,12 @@ void Rechenwerk::AnzeigeAktualisieren(double Wert, bool Eingabemodus, bool Umrec
     const bool hauptZiel = BeideAnzeigen || Eingabewaehrung != EuroEingabe;
 
     if (Fehlercode != 0) {
-        const QString text = Fehlercode == 1   ? QStringLiteral("Division durch Null.")
-                             : Fehlercode == 2 ? QStringLiteral("Unzulässiger Funktionsaufruf.")
-                                               : QStringLiteral("Fehler.");
-        anzeige_.DispEuro = text;
-        anzeige_.DispSchilling = text;
+        const char* text = Fehlercode == 1 ? QT_TRANSLATE_NOOP("Rechenwerk", "Division durch Null.")
+                           : Fehlercode == 2
+                               ? QT_TRANSLATE_NOOP("Rechenwerk", "Unzulässiger Funktionsaufruf.")
+                               : QT_TRANSLATE_NOOP("Rechenwerk", "Fehler.");
+        anzeige_.DispEuro = QCoreApplication::translate("Rechenwerk", text);
+        anzeige_.DispSchilling = anzeige_.DispEuro;
         for (auto& box : anzeige_.SideBox)
             box.clear();
         piep();

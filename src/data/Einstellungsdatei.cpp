@@ -2,6 +2,7 @@
 
 #include "data/Zahlentext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -190,11 +191,14 @@ bool kurseVeraltet(const QDate& stichtag, const QDate& heute) {
 
 QString kursstandText(const Kursstand& stand, const QDate& heute, const QLocale& locale) {
     QString text =
-        QStringLiteral("Kurse vom %1 (Quelle: %2)")
+        QCoreApplication::translate("Einstellungsdatei", "Kurse vom %1 (Quelle: %2)")
             .arg(allgemeinesDatum(QDateTime(stand.datum, QTime(0, 0)), locale),
-                 stand.quelle.isEmpty() ? QStringLiteral("mitgelieferte Tabelle") : stand.quelle);
+                 stand.quelle.isEmpty()
+                     ? QCoreApplication::translate("Einstellungsdatei", "mitgelieferte Tabelle")
+                     : stand.quelle);
     if (kurseVeraltet(stand.datum, heute))
-        text += QStringLiteral("\nDie Kurse sind älter als eine Woche.");
+        text += QCoreApplication::translate("Einstellungsdatei",
+                                            "\nDie Kurse sind älter als eine Woche.");
     return text;
 }
 

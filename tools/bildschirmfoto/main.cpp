@@ -12,6 +12,7 @@
 // (LANGUAGE=en or LANGUAGE=it, German otherwise), with that language's
 // number and date formats.
 #include "app/Sprache.h"
+#include "data/Einstellungsdatei.h"
 #include "data/Globals.h"
 #include "editor/CurrencyEdit.h"
 #include "editor/Wechselkurse.h"
@@ -100,7 +101,9 @@ int main(int argc, char** argv) {
         options->Proxy->setText(QStringLiteral("proxy.verwaltung.beispiel-gemeinde.gv.at"));
         options->Port->setText(QStringLiteral("65535"));
         options->datum->setText(
-            QStringLiteral("Das letzte Update erfolgte am 31.12.2026 23:59:59."));
+            QCoreApplication::translate("zirvanto::Rechner", "Das letzte Update erfolgte am %1.")
+                .arg(zirvanto::allgemeinesDatum(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)),
+                                                locale)));
         fenster = std::move(options);
     } else if (art == QLatin1String("HilfeDialog")) {
         fenster = std::make_unique<zirvanto::HilfeDialog>(titel);
