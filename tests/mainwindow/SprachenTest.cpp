@@ -1,10 +1,13 @@
 #include "Fenstertest.h"
 #include "app/Sprache.h"
+#include "mainwindow/Status.h"
 #include "plattform/Plattform.h"
+#include "support/Testserver.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -32,11 +35,13 @@ QSet<QString> deutscheWoerter() {
 
 // Words of the German texts that are words of the other language too:
 // names, codes and loan words in both, and each language's own.
-const QStringList Ueberall = {"zirvanto",  "euro", "iso",    "internet", "proxy",
-                              "info",      "ok",   "update", "esc",      "sqrt",
-                              "schilling", "mc",   "mr",     "ms",       "team"};
-const QStringList Englisch = {"in", "name", "status", "code", "minus", "plus"};
-const QStringList Italienisch = {"in", "a"};
+// clang-format off
+const QStringList Ueberall = {"zirvanto", "euro", "iso", "internet", "proxy", "info", "ok",
+    "update", "esc", "sqrt", "schilling", "mc", "mr", "ms", "team", "logo", "server", "mb", "kb"};
+const QStringList Englisch = {"in", "name", "status", "code", "minus", "plus", "dialog", "option",
+    "division", "port", "start"};
+const QStringList Italienisch = {"in", "a", "permanente"};
+// clang-format on
 
 // A window under one language: every text, tooltip, accessible name and
 // description of its visible widgets holds no German word, and each text fits.
@@ -52,14 +57,16 @@ struct Pruefung {
         }() : t;
         for (const QString& w : QString(ohne).remove(u'&').split(
                  QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts))
-            EXPECT_TRUE(!deutsch.contains(w.toLower()) || erlaubt.contains(w.toLower()))
+            EXPECT_TRUE(w.size() < 2 || !deutsch.contains(w.toLower()) ||
+                        erlaubt.contains(w.toLower()))
                 << wo.toStdString() << ": " << w.toStdString() << " in " << t.toStdString();
     }
     void fenster(QWidget* f) const {
         QList<QWidget*> alle = f->findChildren<QWidget*>();
         alle.prepend(f);
         for (QWidget* w : alle) {
-            if (!w->isVisibleTo(f) && w != f) continue;
+            const bool menue = qobject_cast<QMenu*>(w);
+            if (!w->isVisibleTo(f) && w != f && !menue) continue;
             const QString wo = f->objectName() + u'/' + w->objectName();
             for (const QString& t : {w->toolTip(), w->accessibleName(), w->accessibleDescription()})
                 text(wo, t);
@@ -69,7 +76,7 @@ struct Pruefung {
             if (auto* kopf = qobject_cast<QHeaderView*>(w))
                 for (int s = 0; s < kopf->count(); ++s)
                     text(wo, kopf->model()->headerData(s, kopf->orientation()).toString());
-            passt(wo, w);
+            if (!menue) passt(wo, w);
         }
     }
     void passt(const QString& wo, QWidget* w) const {
@@ -98,8 +105,8 @@ struct Pruefung {
 
 class SprachenTest : public test::Fenstertest {};
 
-// Under each language, every window the program opens (rate list, edit
-// dialog, main currency, info) and each message a scripted step raises.
+// Under each language, the main window with its menus and rate table, every
+// window it opens and each message a scripted step raises.
 TEST_F(SprachenTest, JedesFensterSprichtDieSpracheUndJederTextPasst) {
     const QSet<QString> deutsch = deutscheWoerter();
     // the locale, and Qt's own "Cancel" in its language
@@ -122,17 +129,33 @@ TEST_F(SprachenTest, JedesFensterSprichtDieSpracheUndJederTextPasst) {
                 QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Neu")), Qt::LeftButton);
                 QTest::keyClick(d.findChild<QTableView*>(), Qt::Key_Delete);
             }
+            if (d.objectName() == u"Options")
+                QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Hilfe")),
+                                  Qt::LeftButton);
             if (d.objectName() == u"CurrencyEdit") {
                 d.findChild<QLineEdit*>(QStringLiteral("ISOCode"))->setText(QStringLiteral(":"));
                 QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
             }
             return int(QDialog::Rejected);
         };
+        QFile::remove(pfad("zirvanto.ini")); // the first start asks
         oeffnen();
-        for (const char* a : {"Wechselkurs", "waehrungsetzen", "Info"})
+        aktion("Kurstabelle")->trigger();
+        tippen(QStringLiteral("1/0=")); // an error text in the displays
+        pruefung.fenster(rechner.get());
+        for (const char* a : {"Wechselkurs", "waehrungsetzen", "Info", "Einstellungen", "Stichtag"})
             aktion(a)->trigger();
-        EXPECT_EQ(plattform.dialoge, 4);
-        ASSERT_EQ(plattform.meldungen.size() + plattform.fragen.size(), 2u);
+        // An update that fails: every request reaches the test server as
+        // the proxy, which answers 404.
+        test::Testserver server;
+        globals.einstellungen.ProxyServer = QStringLiteral("127.0.0.1");
+        globals.einstellungen.ProxyPort = server.port();
+        aktion("Internetupdate")->trigger();
+        EXPECT_EQ(plattform.dialoge, 7);
+        ASSERT_EQ(plattform.meldungen.size() + plattform.fragen.size(), 4u);
+        Status status(QStringLiteral("Zirvanto"));
+        status.show();
+        pruefung.fenster(&status);
         for (const auto& m : plattform.meldungen)
             pruefung.text(QStringLiteral("Meldung"), m.text + u' ' + m.titel);
         for (const auto& m : plattform.fragen)
