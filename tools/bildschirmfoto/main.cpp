@@ -83,8 +83,10 @@ int main(int argc, char** argv) {
         fenster = std::make_unique<zirvanto::Status>(titel);
     } else if (art == QLatin1String("Download")) {
         auto status = std::make_unique<zirvanto::Status>(titel);
-        status->downloadZeigen(QStringLiteral("Die Kursgeschichte der EZB wird geladen..."),
-                               rechner.rechenwerk().locale());
+        status->downloadZeigen(
+            QCoreApplication::translate("zirvanto::Rechner",
+                                        "Die Kursgeschichte der EZB wird geladen..."),
+            rechner.rechenwerk().locale());
         status->fortschritt(412'000, 645'000);
         fenster = std::move(status);
     } else if (art == QLatin1String("Stichtag")) {
