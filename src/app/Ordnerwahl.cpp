@@ -29,13 +29,16 @@ QString kopieren(const QString& quelle, const QString& ziel) {
     return aus.commit() ? QString() : aus.errorString();
 }
 
+bool tragbar(const QDir& programmverzeichnis) {
+    return QFileInfo(programmverzeichnis.filePath(Kursdateiname)).isFile() ||
+           QFileInfo(programmverzeichnis.filePath(Einstellungsdateiname)).isFile();
+}
+
 } // namespace
 
 Ordnerwahl ordnerBestimmen(const QString& programmverzeichnis, const QString& benutzerordner) {
     const QDir neben(programmverzeichnis);
-    if (QFileInfo(neben.filePath(Kursdateiname)).isFile() ||
-        QFileInfo(neben.filePath(Einstellungsdateiname)).isFile())
-        return {programmverzeichnis, {}, {}};
+    if (tragbar(neben)) return {programmverzeichnis, {}, {}};
 
     const QString geliefert = QDir::cleanPath(neben.filePath(InstallierteDateien));
     Ordnerwahl wahl{benutzerordner, {geliefert}, {}};
@@ -57,6 +60,14 @@ Ordnerwahl ordnerBestimmen(const QString& programmverzeichnis, const QString& be
                     .arg(QDir::toNativeSeparators(kurse), fehler);
     }
     return wahl;
+}
+
+Leseordner leseordnerBestimmen(const QString& programmverzeichnis, const QString& benutzerordner) {
+    const QDir neben(programmverzeichnis);
+    if (tragbar(neben)) return {programmverzeichnis, programmverzeichnis};
+    if (QFileInfo::exists(QDir(benutzerordner).filePath(Kursdateiname)))
+        return {benutzerordner, benutzerordner};
+    return {QDir::cleanPath(neben.filePath(InstallierteDateien)), benutzerordner};
 }
 
 } // namespace zirvanto

@@ -29,4 +29,15 @@ inline const QString InstallierteDateien = QStringLiteral(ZIRVANTO_INSTALLIERTE_
 // looked up there first and then among the shipped files.
 Ordnerwahl ordnerBestimmen(const QString& programmverzeichnis, const QString& benutzerordner);
 
+// Where a caller that only reads finds the two data files.
+struct Leseordner {
+    QString kurse;         // folder of the rate file
+    QString einstellungen; // folder of the settings file
+};
+
+// The same choice as ordnerBestimmen() without creating or copying
+// anything: an installed program whose user's data folder has no rate file
+// yet reads the shipped one.
+Leseordner leseordnerBestimmen(const QString& programmverzeichnis, const QString& benutzerordner);
+
 } // namespace zirvanto

@@ -1,5 +1,6 @@
 #include "app/Ordnerwahl.h"
 #include "app/Sprache.h"
+#include "app/Terminal.h"
 #include "core/Zahlbild.h"
 #include "data/Globals.h"
 #include "mainwindow/Rechner.h"
@@ -10,6 +11,10 @@
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    // Arguments other than Qt's own window options ask for the terminal,
+    // which must not create anything of the GUI.
+    if (zirvanto::terminalaufruf(argc, argv)) return zirvanto::terminal(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
     // Ties the window to the installed desktop entry and its icon.

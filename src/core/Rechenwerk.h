@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/Anzeige.h"
 #include "data/Waehrungstabelle.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -48,16 +48,6 @@ enum : int16_t {
 
 // Input currencies.
 enum : int16_t { HauptwaehrungEingabe = 1, EuroEingabe = 2 };
-
-inline constexpr int Seitenzeilen = 14;
-
-// What the displays show. SideBox is indexed by row, 1..14 (index 0 unused).
-struct Anzeigetexte {
-    QString DispEuro;
-    QString DispSchilling;
-    std::array<QString, Seitenzeilen + 1> SideBox;
-    QString Memory;
-};
 
 // The calculator: its state, the key machine every key and button ends in,
 // and the writing of values into display texts. All values it holds are
@@ -102,6 +92,10 @@ public:
     int16_t Eingabewaehrung = HauptwaehrungEingabe;
 
 private:
+    // Addition and subtraction take an amount, multiplication and division a
+    // pure number.
+    static bool istBetragsoperation(int16_t operation) { return operation == 1 || operation == 2; }
+
     void zustandErgebnis(int16_t code);
     void zustandErsteZahl(int16_t code);
     void zustandOperation(int16_t code);
@@ -128,7 +122,6 @@ private:
 
     void piep() const;
     void meldung(const QString& text) const;
-    QString feldtext(double wert, bool eingabe, bool mitLeerzeichen) const;
 
     const Waehrungstabelle& tabelle_;
     QLocale locale_;

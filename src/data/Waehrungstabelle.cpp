@@ -4,6 +4,11 @@
 
 namespace zirvanto {
 
+QString kurslistentext(double kurs, QLocale locale) {
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(kurs, 'g', 15);
+}
+
 Waehrungstabelle::Waehrungstabelle() {
     Waehrung euro;
     euro.ISO = QStringLiteral("EUR");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstddef>
@@ -18,6 +19,16 @@ struct Waehrung {
     QString Flagge;       // flag picture, relative to the program folder
     bool Manuell = false; // rate set by hand: shown in red
 };
+
+// Whether the rate list shows an entry (the Euro, entry 0, it never shows):
+// one with a code and a rate above 0.
+inline bool gelistet(const Waehrung& w) {
+    return !w.ISO.isEmpty() && w.Kurs > 0;
+}
+
+// A rate as the rate list shows it: the locale's decimal sign, no grouping,
+// up to 15 significant digits.
+QString kurslistentext(double kurs, QLocale locale);
 
 // The one list of currencies every conversion works from. Entry 0 is always
 // the Euro with rate 1; it is built in memory and never stored.

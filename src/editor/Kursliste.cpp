@@ -18,12 +18,10 @@ QVariant ausrichtung(int spalte) {
 
 Kursliste::Kursliste(Waehrungstabelle& tabelle, QLocale locale, QObject* parent)
     : QAbstractTableModel(parent), tabelle_(tabelle), locale_(std::move(locale)),
-      WaehrungVonZeile_(1, 0) {
-    locale_.setNumberOptions(locale_.numberOptions() | QLocale::OmitGroupSeparator);
-}
+      WaehrungVonZeile_(1, 0) {}
 
 QString Kursliste::kurstext(double kurs) const {
-    return locale_.toString(kurs, 'g', 15);
+    return kurslistentext(kurs, locale_);
 }
 
 void Kursliste::laden() {
@@ -32,8 +30,7 @@ void Kursliste::laden() {
     ZeileVonWaehrung_.assign(tabelle_.size(), 0);
     // The Euro, entry 0, is never listed.
     for (std::size_t k = 1; k < tabelle_.size(); ++k) {
-        const Waehrung& w = tabelle_[k];
-        if (w.ISO.isEmpty() || !(w.Kurs > 0)) continue;
+        if (!gelistet(tabelle_[k])) continue;
         ZeileVonWaehrung_[k] = WaehrungVonZeile_.size();
         WaehrungVonZeile_.push_back(k);
     }

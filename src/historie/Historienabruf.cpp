@@ -1,5 +1,6 @@
 #include "historie/Historienabruf.h"
 
+#include "online/Kursupdate.h"
 #include "online/Webretreiver.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,15 @@ Historienstand Historienabruf::tagHinzufuegen(const Kurstag& tag) {
     if (stand.ok && stand.fehler.isEmpty() && !historie_.ergaenzen({tag}))
         stand.fehler = historie_.fehler();
     return stand;
+}
+
+Historienstand Historienabruf::updateVermerken(const Kursupdateergebnis& ergebnis) {
+    if (!ergebnis.geaendert || ergebnis.ezbSaetze.empty() || !ergebnis.stichtag.isValid())
+        return {};
+    Kurstag tag{ergebnis.stichtag, {}};
+    for (const Kurssatz& satz : ergebnis.ezbSaetze)
+        tag.kurse.emplace_back(satz.ISO, satz.Kurs);
+    return tagHinzufuegen(tag);
 }
 
 Historienstand Historienabruf::ganzLaden(Historienstand stand) {

@@ -10,6 +10,7 @@
 namespace zirvanto {
 
 class Webretreiver;
+struct Kursupdateergebnis;
 
 // Where the ECB publishes its history: every working day since 1999 as a
 // zipped CSV, and the last 90 days as XML.
@@ -46,6 +47,11 @@ public:
     Historienstand auffuellen(QDate bis);
     // Adds one day (the daily feed's), after filling any gap before it.
     Historienstand tagHinzufuegen(const Kurstag& tag);
+
+    // After a rate update: the day of the ECB's feed joins a history the
+    // user has fetched. Without a history file, or after an update from a
+    // program server or one that changed nothing, nothing happens.
+    Historienstand updateVermerken(const Kursupdateergebnis& ergebnis);
 
 private:
     Historienstand ganzLaden(Historienstand stand);

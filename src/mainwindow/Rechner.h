@@ -24,6 +24,7 @@ namespace zirvanto {
 
 class Plattform;
 class Seitenlisten;
+struct Kursupdateergebnis;
 struct Stichtagsansicht;
 struct StichtagsansichtLoeschen {
     void operator()(Stichtagsansicht* s) const;
@@ -124,6 +125,9 @@ private:
     void stichtagAnwenden(QDate gewaehlt);
     // Greys the values of currencies without a rate on the chosen day.
     void stichtagMarkieren();
+    // The day of an update from the ECB's feed joins a history fetched
+    // earlier; at start, once the window is shown.
+    void updateVermerken(const Kursupdateergebnis& ergebnis);
     // A text from the server as a tooltip, shown as plain text.
     static QString klartext(const QString& text);
     void tastaturVorschauEinrichten(QWidget* w);

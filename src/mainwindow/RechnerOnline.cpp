@@ -149,6 +149,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
         speicherfehlerMelden(f.datei, f.fehler);
     WaehrungslistenFuellen();
     FlaggenLaden(); // a flag fetched just now shows at once
+    updateVermerken(ergebnis);
     if (showMessages) plattform_.meldung(this, tr("Die Wechselkurse wurden erfolgreich geladen."));
     return 0;
 }

@@ -10,13 +10,16 @@
 #include "mainwindow/Masse.h"
 #include "mainwindow/Status.h"
 #include "mainwindow/Stichtag.h"
+#include "online/Kursupdate.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -68,6 +71,18 @@ Stichtagsansicht& Rechner::stichtagsansicht() {
         stichtag_.reset(new Stichtagsansicht(QDir(programmordner_).filePath(Historiendateiname),
                                              webretreiver_));
     return *stichtag_;
+}
+
+void Rechner::updateVermerken(const Kursupdateergebnis& ergebnis) {
+    if (!ergebnis.geaendert || ergebnis.ezbSaetze.empty()) return;
+    // A history the user never fetched is not begun by an update.
+    if (!QFileInfo::exists(QDir(programmordner_).filePath(Historiendateiname))) return;
+    // The start opens no database before the window is shown. A failure
+    // leaves the gap to the next date chosen, which fills it.
+    if (FormLaedt)
+        QTimer::singleShot(0, this, [this, ergebnis] { updateVermerken(ergebnis); });
+    else
+        stichtagsansicht().abruf->updateVermerken(ergebnis);
 }
 
 bool Rechner::imStichtag() const {

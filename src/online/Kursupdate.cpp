@@ -52,6 +52,7 @@ Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmo
         jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute(), jetzt.time().second()));
     e.Stand = Kursstand{stichtag, ergebnis.quelle};
     ergebnis.geaendert = true;
+    if (antwort.ezb) ergebnis.ezbSaetze = antwort.saetze;
     const auto vermerken = [&](const QString& datei, const Speicherergebnis& gespeichert) {
         if (!gespeichert) ergebnis.speicherfehler.push_back({datei, gespeichert.fehler});
     };

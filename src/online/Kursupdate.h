@@ -5,6 +5,7 @@
 // here needs a QGuiApplication.
 
 #include "data/Globals.h"
+#include "online/Antwortleser.h"
 #include "online/Webretreiver.h"
 
 #include <QDate>
@@ -33,6 +34,9 @@ struct Kursupdateergebnis {
     QDate stichtag;                             // the reference date of the rates received
     QString quelle;                             // the host they came from
     std::vector<Speicherfehler> speicherfehler; // every save that failed, in order
+    // The records of the ECB's feed when they were applied: that day joins
+    // a history of past rates.
+    std::vector<Kurssatz> ezbSaetze;
 };
 
 // The address with the program's identifier appended ("&rechner=1010"),

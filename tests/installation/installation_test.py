@@ -189,7 +189,7 @@ def main():
         for datei in (wurzel / "bin" / "zirvanto", share / "zirvanto" / "currency.ini",
                       share / "zirvanto" / "pfeilauf.bmp", share / "zirvanto" / "at.bmp",
                       share / "icons" / "hicolor" / "scalable" / "apps" / f"{a.id}.svg",
-                      desktop, metainfo):
+                      share / "bash-completion" / "completions" / "zirvanto", desktop, metainfo):
             if not datei.is_file():
                 raise Fehler(f"nicht installiert: {datei.relative_to(destdir)}")
         pruefen_ohne_fehler(["desktop-file-validate", desktop])

@@ -95,6 +95,17 @@ TEST_F(StichtagTest, RechnetMitDenKursenDesTagesOhneDateienZuAendern) {
     }
     EXPECT_EQ(lesen("currency.ini"), Kurse);
     EXPECT_EQ(server.koepfe.size(), 1u);
+
+    // The day of a later update from the daily feed joins the history.
+    server.antworten = [](const QByteArray&) {
+        return test::Antwort{200, "<Cube time='2015-01-19'><Cube currency='USD' rate='1.16'/>"};
+    };
+    globals.einstellungen.CurrencyURL = server.adresse("/daily.xml");
+    plattform.meldungen.clear();
+    rechner->Update_Click();
+    EXPECT_EQ(datumWaehlen({2015, 1, 20}, QDialog::Rejected),
+              "Es gelten die Kurse des letzten Bankarbeitstages davor, Montag, 19. Januar 2015.");
+    EXPECT_EQ(server.koepfe.size(), 2u);
 }
 
 TEST_F(StichtagTest, EnterImJahresfeldBestaetigtNurDasJahr) {
