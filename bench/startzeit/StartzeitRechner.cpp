@@ -3,6 +3,7 @@
 // Prints the window's width and height, so that the bare window of
 // startzeit_leer can be given the same size. With STARTZEIT_BLEIBEN set, it
 // stays open after that.
+#include "app/Sprache.h"
 #include "core/Zahlbild.h"
 #include "data/Einstellungsdatei.h"
 #include "data/Globals.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
 
+    const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
     zirvanto::Programmstart start;
 
     zirvanto::Globals globals;

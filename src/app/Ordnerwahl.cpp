@@ -3,6 +3,7 @@
 #include "data/Einstellungsdatei.h"
 #include "data/Kursdatei.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ Ordnerwahl ordnerBestimmen(const QString& programmverzeichnis, const QString& be
     Ordnerwahl wahl{benutzerordner, {geliefert}, {}};
     const QDir daten(benutzerordner);
     if (!daten.mkpath(QStringLiteral("."))) {
-        wahl.fehler = QStringLiteral("Der Datenordner \"%1\" konnte nicht angelegt werden.")
+        wahl.fehler = QCoreApplication::translate(
+                          "Ordnerwahl", "Der Datenordner \"%1\" konnte nicht angelegt werden.")
                           .arg(QDir::toNativeSeparators(benutzerordner));
         return wahl;
     }
@@ -52,9 +54,10 @@ Ordnerwahl ordnerBestimmen(const QString& programmverzeichnis, const QString& be
     if (!QFileInfo::exists(kurse) && QFileInfo(vorlage).isFile()) {
         const QString fehler = kopieren(vorlage, kurse);
         if (!fehler.isEmpty())
-            wahl.fehler = QStringLiteral("Die Kurstabelle konnte nicht nach \"%1\" kopiert "
-                                         "werden.\n\n%2")
-                              .arg(QDir::toNativeSeparators(kurse), fehler);
+            wahl.fehler =
+                QCoreApplication::translate(
+                    "Ordnerwahl", "Die Kurstabelle konnte nicht nach \"%1\" kopiert werden.\n\n%2")
+                    .arg(QDir::toNativeSeparators(kurse), fehler);
     }
     return wahl;
 }

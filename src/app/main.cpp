@@ -1,4 +1,5 @@
 #include "app/Ordnerwahl.h"
+#include "app/Sprache.h"
 #include "app/Terminal.h"
 #include "core/Zahlbild.h"
 #include "data/Globals.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIRVANTO_ANWENDUNGS_ID));
+    const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
     zirvanto::Programmstart start;
 
     zirvanto::QtPlattform plattform;

@@ -5,6 +5,8 @@
 #include "core/Rechenwerk.h"
 #include "core/Zahlbild.h"
 
+#include <QCoreApplication>
+
 namespace zirvanto {
 
 std::optional<QString> feldtext(double wert, bool eingabe, bool mitLeerzeichen,
@@ -22,14 +24,14 @@ std::optional<QString> seitentext(double euro, double kurs, const QLocale& local
 }
 
 QString ueberlauftext() {
-    return QStringLiteral("Überlauf");
+    return QCoreApplication::translate("Rechenwerk", "Überlauf");
 }
 
 QString fehlertext(int16_t Fehlercode) {
     switch (Fehlercode) {
-    case 1: return QStringLiteral("Division durch Null.");
-    case 2: return QStringLiteral("Unzulässiger Funktionsaufruf.");
-    default: return QStringLiteral("Fehler.");
+    case 1: return QCoreApplication::translate("Rechenwerk", "Division durch Null.");
+    case 2: return QCoreApplication::translate("Rechenwerk", "Unzulässiger Funktionsaufruf.");
+    default: return QCoreApplication::translate("Rechenwerk", "Fehler.");
     }
 }
 

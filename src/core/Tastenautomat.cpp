@@ -2,6 +2,8 @@
 // hands it to the handler of the current state.
 #include "core/Rechenwerk.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 namespace zirvanto {
@@ -75,7 +77,8 @@ void Rechenwerk::Form_KeyPress(int16_t& KeyAscii) {
     case ErsteZahlEingabe: zustandErsteZahl(code); break;
     case OperationGewaehlt: zustandOperation(code); break;
     case ZweiteZahlEingabe: zustandZweiteZahl(code); break;
-    default: meldung(QStringLiteral("Ungültiger Zustand der Statemachine"));
+    default:
+        meldung(QCoreApplication::translate("Rechenwerk", "Ungültiger Zustand der Statemachine"));
     }
     KeyAscii = 0;
 }

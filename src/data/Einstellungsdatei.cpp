@@ -2,6 +2,7 @@
 
 #include "data/Zahlentext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -190,11 +191,14 @@ bool kurseVeraltet(const QDate& stichtag, const QDate& heute) {
 
 QString kursstandText(const Kursstand& stand, const QDate& heute, const QLocale& locale) {
     QString text =
-        QStringLiteral("Kurse vom %1 (Quelle: %2)")
+        QCoreApplication::translate("Einstellungsdatei", "Kurse vom %1 (Quelle: %2)")
             .arg(allgemeinesDatum(QDateTime(stand.datum, QTime(0, 0)), locale),
-                 stand.quelle.isEmpty() ? QStringLiteral("mitgelieferte Tabelle") : stand.quelle);
+                 stand.quelle.isEmpty()
+                     ? QCoreApplication::translate("Einstellungsdatei", "mitgelieferte Tabelle")
+                     : stand.quelle);
     if (kurseVeraltet(stand.datum, heute))
-        text += QStringLiteral("\nDie Kurse sind älter als eine Woche.");
+        text += QCoreApplication::translate("Einstellungsdatei",
+                                            "\nDie Kurse sind älter als eine Woche.");
     return text;
 }
 
@@ -205,20 +209,33 @@ QString updateText(const QDateTime& zeitpunkt, const QLocale& locale) {
 
 std::optional<QDateTime> updateLesen(const QString& text, const QLocale& locale) {
     const QString datum = datumsformat(locale);
-    const QString formate[] = {
-        datum + u' ' + zeitformat(locale),
-        datum + u' ' + locale.timeFormat(QLocale::ShortFormat),
-        locale.dateTimeFormat(QLocale::ShortFormat),
-        locale.dateTimeFormat(QLocale::LongFormat),
-        locale.dateTimeFormat(QLocale::NarrowFormat),
+    const auto zeitpunktLesen = [&](const QLocale& l) -> std::optional<QDateTime> {
+        const QString formate[] = {
+            datumsformat(l) + u' ' + zeitformat(l),
+            datumsformat(l) + u' ' + l.timeFormat(QLocale::ShortFormat),
+            l.dateTimeFormat(QLocale::ShortFormat),
+            l.dateTimeFormat(QLocale::LongFormat),
+            l.dateTimeFormat(QLocale::NarrowFormat),
+        };
+        for (const QString& format : formate) {
+            const QDateTime zeitpunkt = l.toDateTime(text, format);
+            if (zeitpunkt.isValid())
+                return schreibbar(zeitpunkt.addYears(jahrhundertKorrektur(format)));
+        }
+        return std::nullopt;
     };
-    for (const QString& format : formate) {
-        const QDateTime zeitpunkt = locale.toDateTime(text, format);
-        if (zeitpunkt.isValid())
-            return schreibbar(zeitpunkt.addYears(jahrhundertKorrektur(format)));
-    }
+    if (const auto zeitpunkt = zeitpunktLesen(locale)) return zeitpunkt;
     const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
     if (iso.isValid()) return schreibbar(iso.toLocalTime());
+    // A file written under another interface language: its forms after the
+    // locale's own. British English and Italian put the day first, as German
+    // does; the American form tells itself apart by AM and PM.
+    const QLocale sprachen[] = {QLocale(QLocale::German, QLocale::Austria),
+                                QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                QLocale(QLocale::Italian, QLocale::Italy),
+                                QLocale(QLocale::English, QLocale::UnitedStates)};
+    for (const QLocale& andere : sprachen)
+        if (const auto zeitpunkt = zeitpunktLesen(andere)) return zeitpunkt;
 
     const QString datumsformate[] = {datum, locale.dateFormat(QLocale::ShortFormat),
                                      locale.dateFormat(QLocale::LongFormat)};

@@ -1,5 +1,6 @@
 #include "data/Textdatei.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,13 +101,16 @@ Textlesung textdateiLesen(const QString& pfad) {
     lesung.gefunden = info.exists() || info.isSymLink();
     if (!lesung.gefunden) return lesung;
     if (info.isDir()) {
-        lesung.fehler = QStringLiteral("Unter diesem Namen liegt ein Ordner.");
+        lesung.fehler =
+            QCoreApplication::translate("Textdatei", "Unter diesem Namen liegt ein Ordner.");
         return lesung;
     }
     if (!info.isFile()) {
         lesung.fehler = info.exists()
-                            ? QStringLiteral("Unter diesem Namen liegt keine gewöhnliche Datei.")
-                            : QStringLiteral("Die Verknüpfung zeigt auf keine Datei.");
+                            ? QCoreApplication::translate(
+                                  "Textdatei", "Unter diesem Namen liegt keine gewöhnliche Datei.")
+                            : QCoreApplication::translate("Textdatei",
+                                                          "Die Verknüpfung zeigt auf keine Datei.");
         return lesung;
     }
     QFile datei(pfad);

@@ -61,13 +61,11 @@ CurrencyEdit::CurrencyEdit(Plattform& plattform, const QString& titel, QWidget* 
     setFont(schrift);
     setFixedSize(px(4680), px(2640));
 
-    Label4 = beschriftung(this, "Label4", QStringLiteral("Wechselkurs bearbeiten"),
-                          twipsRect(120, 240, 2535, 240));
-    Label2 =
-        beschriftung(this, "Label2", QStringLiteral("ISO-Code:"), twipsRect(120, 720, 885, 195));
-    Label1 = beschriftung(this, "Label1", QStringLiteral("Bezeichnung:"),
-                          twipsRect(120, 1080, 1170, 195));
-    Label3 = beschriftung(this, "Label3", QStringLiteral("Kurs:"), twipsRect(120, 1440, 450, 195));
+    Label4 =
+        beschriftung(this, "Label4", tr("Wechselkurs bearbeiten"), twipsRect(120, 240, 2535, 240));
+    Label2 = beschriftung(this, "Label2", tr("ISO-Code:"), twipsRect(120, 720, 885, 195));
+    Label1 = beschriftung(this, "Label1", tr("Bezeichnung:"), twipsRect(120, 1080, 1170, 195));
+    Label3 = beschriftung(this, "Label3", tr("Kurs:"), twipsRect(120, 1440, 450, 195));
     // The text boxes move right when a bold caption needs more room than
     // its place; the name box keeps its right edge.
     int rechts = 0;
@@ -79,18 +77,16 @@ CurrencyEdit::CurrencyEdit(Plattform& plattform, const QString& titel, QWidget* 
             .translated(versatz, 0)
             .adjusted(0, 0, bisRand ? -versatz : 0, 0);
     };
-    ISOCode = textfeld(this, "ISOCode", QStringLiteral("ISO-Code"), feld(720, 1095, false), Label2);
-    Bezeichnung = textfeld(this, "Bezeichnung", QStringLiteral("Bezeichnung"),
-                           feld(1080, 3135, true), Label1);
-    Kurs = textfeld(this, "Kurs", QStringLiteral("Kurs in Einheiten je Euro"),
-                    feld(1440, 1130, false), Label3);
+    ISOCode = textfeld(this, "ISOCode", tr("ISO-Code"), feld(720, 1095, false), Label2);
+    Bezeichnung = textfeld(this, "Bezeichnung", tr("Bezeichnung"), feld(1080, 3135, true), Label1);
+    Kurs = textfeld(this, "Kurs", tr("Kurs in Einheiten je Euro"), feld(1440, 1130, false), Label3);
 
-    OK = knopf(this, "OK", QStringLiteral("&OK"), QStringLiteral("Übernehmen"),
+    OK = knopf(this, "OK", QStringLiteral("&OK"), tr("Übernehmen"),
                twipsRect(1080, 2040, 1095, 375));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &CurrencyEdit::OK_Click);
-    Abbruch = knopf(this, "Abbruch", QStringLiteral("&Abbruch"), QStringLiteral("Abbrechen"),
-                    twipsRect(2280, 2040, 1095, 375));
+    Abbruch =
+        knopf(this, "Abbruch", tr("&Abbruch"), tr("Abbrechen"), twipsRect(2280, 2040, 1095, 375));
     connect(Abbruch, &QPushButton::clicked, this, &CurrencyEdit::Abbruch_Click);
     ISOCode->setFocus();
 }
@@ -118,8 +114,8 @@ void CurrencyEdit::OK_Click() {
     // The rate file separates its fields with colons.
     for (QLineEdit* feld : {ISOCode, Bezeichnung}) {
         if (!feld->text().contains(QLatin1Char(':'))) continue;
-        plattform_.meldung(
-            this, QStringLiteral("Der Doppelpunkt ist in ISO-Code und Bezeichnung nicht erlaubt."));
+        plattform_.meldung(this,
+                           tr("Der Doppelpunkt ist in ISO-Code und Bezeichnung nicht erlaubt."));
         feld->setFocus();
         return;
     }

@@ -112,8 +112,9 @@ QVariant Kursliste::headerData(int abschnitt, Qt::Orientation richtung, int roll
     if (richtung != Qt::Horizontal || abschnitt < 0 || abschnitt >= Spalten) return {};
     if (rolle == Qt::TextAlignmentRole) return ausrichtung(abschnitt);
     if (rolle != Qt::DisplayRole) return {};
-    static const char* const kopf[Spalten] = {"ISO-Code", "Bezeichnung", "Kurs"};
-    return QString::fromUtf8(kopf[abschnitt]);
+    static const char* const kopf[Spalten] = {QT_TR_NOOP("ISO-Code"), QT_TR_NOOP("Bezeichnung"),
+                                              QT_TR_NOOP("Kurs")};
+    return tr(kopf[abschnitt]);
 }
 
 Qt::ItemFlags Kursliste::flags(const QModelIndex& index) const {

@@ -30,7 +30,7 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     setFont(schrift);
     setFixedSize(px(5460), px(5280));
 
-    Label4 = new QLabel(QStringLiteral("Wechselkurse bearbeiten"), this);
+    Label4 = new QLabel(tr("Wechselkurse bearbeiten"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     QFont fett = Label4->font();
     fett.setBold(true);
@@ -44,7 +44,7 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     // Rows have one fixed height, so no row is ever measured.
     CurrList = new QTableView(this);
     CurrList->setObjectName(QStringLiteral("CurrList"));
-    CurrList->setAccessibleName(QStringLiteral("Währungen"));
+    CurrList->setAccessibleName(tr("Währungen"));
     CurrList->setGeometry(twipsRect(120, 720, 5205, 3615));
     CurrList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CurrList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -62,19 +62,16 @@ Wechselkurse::Wechselkurse(Waehrungstabelle& tabelle, Plattform& plattform, QLoc
     CurrList->installEventFilter(this);
     connect(CurrList, &QTableView::doubleClicked, this, &Wechselkurse::Bearbeiten_Click);
 
-    Neu = knopf(this, "Neu", QStringLiteral("&Neu"), QStringLiteral("Neue Währung"),
-                twipsRect(120, 4680, 1095, 375));
+    Neu = knopf(this, "Neu", tr("&Neu"), tr("Neue Währung"), twipsRect(120, 4680, 1095, 375));
     connect(Neu, &QPushButton::clicked, this, &Wechselkurse::Neu_Click);
-    Bearbeiten = knopf(this, "Bearbeiten", QStringLiteral("&Bearbeiten"),
-                       QStringLiteral("Währung bearbeiten"), twipsRect(1320, 4680, 1095, 375));
+    Bearbeiten = knopf(this, "Bearbeiten", tr("&Bearbeiten"), tr("Währung bearbeiten"),
+                       twipsRect(1320, 4680, 1095, 375));
     connect(Bearbeiten, &QPushButton::clicked, this, &Wechselkurse::Bearbeiten_Click);
-    Loeschen =
-        knopf(this, "Loeschen", QStringLiteral("&Löschen"),
-              QStringLiteral("Markierte Währungen löschen"), twipsRect(2520, 4680, 1095, 375));
+    Loeschen = knopf(this, "Loeschen", tr("&Löschen"), tr("Markierte Währungen löschen"),
+                     twipsRect(2520, 4680, 1095, 375));
     connect(Loeschen, &QPushButton::clicked, this, &Wechselkurse::Loeschen_Click);
     // Both the default button (Enter) and the cancel button (Esc).
-    OK = knopf(this, "OK", QStringLiteral("&Schließen"), QStringLiteral("Schließen"),
-               twipsRect(4200, 4680, 1095, 375));
+    OK = knopf(this, "OK", tr("&Schließen"), tr("Schließen"), twipsRect(4200, 4680, 1095, 375));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &Wechselkurse::OK_Click);
 
@@ -143,9 +140,8 @@ std::vector<std::size_t> Wechselkurse::markierteZeilen() const {
 void Wechselkurse::Loeschen_Click() {
     const std::vector<std::size_t> zeilen = markierteZeilen();
     if (zeilen.empty()) return;
-    const QString frage = zeilen.size() == 1
-                              ? QStringLiteral("Wollen Sie diese Währung löschen?")
-                              : QStringLiteral("Wollen Sie die markierten Währungen löschen?");
+    const QString frage = zeilen.size() == 1 ? tr("Wollen Sie diese Währung löschen?")
+                                             : tr("Wollen Sie die markierten Währungen löschen?");
     if (!plattform_.frage(this, frage, QStringLiteral("Zirvanto"))) return;
     liste_->entfernen(zeilen);
 }

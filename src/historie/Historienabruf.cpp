@@ -3,6 +3,8 @@
 #include "online/Kursupdate.h"
 #include "online/Webretreiver.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace zirvanto {
@@ -10,7 +12,9 @@ namespace zirvanto {
 namespace {
 
 QString abruffehler(const Abruf& abruf) {
-    return QStringLiteral("Keine Verbindung zu %1, oder der Server hat die Datei nicht geliefert.")
+    return QCoreApplication::translate(
+               "Historienabruf",
+               "Keine Verbindung zu %1, oder der Server hat die Datei nicht geliefert.")
         .arg(abruf.adresse.host());
 }
 

@@ -2,6 +2,7 @@
 
 #include "historie/Tageskurs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -90,7 +91,8 @@ Kurshistorie::Zustand Kurshistorie::oeffnen() {
     if (!QFileInfo::exists(datei_)) return *(zustand_ = Zustand::Fehlt);
     db_ = QSqlDatabase::addDatabase(Treiber, verbindung_);
     if (!db_.isValid()) {
-        defekt(QStringLiteral("Qt findet keinen SQLite-Treiber (Paket libqt6sql6-sqlite)."));
+        defekt(QCoreApplication::translate(
+            "Kurshistorie", "Qt findet keinen SQLite-Treiber (Paket libqt6sql6-sqlite)."));
         return *zustand_;
     }
     db_.setDatabaseName(datei_);
@@ -109,7 +111,8 @@ Kurshistorie::Zustand Kurshistorie::oeffnen() {
         !q.exec(QStringLiteral("SELECT tag, code, kurs FROM kurs LIMIT 1"))) {
         defekt(q.lastError().type() != QSqlError::NoError
                    ? q.lastError().text()
-                   : QStringLiteral("Die Datei ist keine Kursgeschichte dieses Programms."));
+                   : QCoreApplication::translate(
+                         "Kurshistorie", "Die Datei ist keine Kursgeschichte dieses Programms."));
         return *zustand_;
     }
     return *(zustand_ = Zustand::Bereit);
@@ -133,7 +136,8 @@ bool Kurshistorie::ersetzen(const std::vector<Kurstag>& tage) {
         0) {
         QFile::remove(neu);
         zustand_.reset();
-        fehler_ = QStringLiteral("Die Datei konnte nicht ersetzt werden.");
+        fehler_ =
+            QCoreApplication::translate("Kurshistorie", "Die Datei konnte nicht ersetzt werden.");
         return false;
     }
     zustand_.reset();

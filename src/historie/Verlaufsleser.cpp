@@ -3,6 +3,8 @@
 #include "data/Zahlentext.h"
 #include "online/Antwortleser.h"
 
+#include <QCoreApplication>
+
 #include <unzip.h>
 
 #include <algorithm>
@@ -14,7 +16,9 @@ namespace zirvanto {
 
 namespace {
 
-const QString KeineKurse = QStringLiteral("Die Datei enthält keine Wechselkurse.");
+// Translated when used: the translation is installed after static start-up.
+const char* const KeineKurse =
+    QT_TRANSLATE_NOOP("Verlaufsleser", "Die Datei enthält keine Wechselkurse.");
 
 // minizip reads the archive through these functions from memory.
 struct Speicher {
@@ -85,13 +89,16 @@ QDate isoDatum(QStringView s) {
 } // namespace
 
 Verlauf csvAusZip(const QByteArray& zip, qint64 hoechstens) {
-    const QString kaputt = QStringLiteral("Das Zip-Archiv ist beschädigt.");
+    const QString kaputt =
+        QCoreApplication::translate("Verlaufsleser", "Das Zip-Archiv ist beschädigt.");
     Speicher speicher{zip};
     zlib_filefunc64_def zugriff{speicherOeffnen,    speicherLesen,  speicherSchreiben,
                                 speicherStelle,     speicherSuchen, speicherSchliessen,
                                 speicherSchliessen, &speicher};
     const std::unique_ptr<void, ZipSchliessen> archiv(unzOpen2_64("", &zugriff));
-    if (!archiv) return fehlschlag(QStringLiteral("Die Datei ist kein Zip-Archiv."));
+    if (!archiv)
+        return fehlschlag(
+            QCoreApplication::translate("Verlaufsleser", "Die Datei ist kein Zip-Archiv."));
     for (int r = unzGoToFirstFile(archiv.get()); r != UNZ_END_OF_LIST_OF_FILE;
          r = unzGoToNextFile(archiv.get())) {
         unz_file_info64 info{};
@@ -101,7 +108,8 @@ Verlauf csvAusZip(const QByteArray& zip, qint64 hoechstens) {
             return fehlschlag(kaputt);
         if (!QByteArray(name).toLower().endsWith(".csv")) continue;
         if (info.uncompressed_size > ZPOS64_T(hoechstens))
-            return fehlschlag(QStringLiteral("Die Datei im Zip-Archiv ist zu groß."));
+            return fehlschlag(QCoreApplication::translate("Verlaufsleser",
+                                                          "Die Datei im Zip-Archiv ist zu groß."));
         if (unzOpenCurrentFile(archiv.get()) != UNZ_OK) return fehlschlag(kaputt);
         QByteArray csv(qsizetype(info.uncompressed_size), Qt::Uninitialized);
         const int gelesen = unzReadCurrentFile(archiv.get(), csv.data(), unsigned(csv.size()));
@@ -111,7 +119,8 @@ Verlauf csvAusZip(const QByteArray& zip, qint64 hoechstens) {
         if (unzCloseCurrentFile(archiv.get()) != UNZ_OK || !ganz) return fehlschlag(kaputt);
         return csvLesen(csv);
     }
-    return fehlschlag(QStringLiteral("Das Zip-Archiv enthält keine CSV-Datei."));
+    return fehlschlag(
+        QCoreApplication::translate("Verlaufsleser", "Das Zip-Archiv enthält keine CSV-Datei."));
 }
 
 Verlauf csvLesen(QByteArrayView csv) {
@@ -126,7 +135,8 @@ Verlauf csvLesen(QByteArrayView csv) {
         const QList<QStringView> zellen = zeile.split(u',');
         if (kopf) {
             if (zellen.front().trimmed().compare(u"Date", Qt::CaseInsensitive) != 0)
-                return fehlschlag(QStringLiteral("Die Datei ist keine Kursgeschichte der EZB."));
+                return fehlschlag(QCoreApplication::translate(
+                    "Verlaufsleser", "Die Datei ist keine Kursgeschichte der EZB."));
             for (QStringView zelle : zellen) {
                 zelle = zelle.trimmed();
                 spalten.push_back(waehrungscode(zelle) ? zelle.toString() : QString());
@@ -144,7 +154,8 @@ Verlauf csvLesen(QByteArrayView csv) {
         }
         verlauf.tage.push_back(std::move(tag));
     }
-    if (verlauf.tage.empty()) verlauf.fehler = KeineKurse;
+    if (verlauf.tage.empty())
+        verlauf.fehler = QCoreApplication::translate("Verlaufsleser", KeineKurse);
     return verlauf;
 }
 
@@ -157,7 +168,8 @@ Verlauf xmlLesen(QStringView xml) {
             if (waehrungscode(s.ISO)) tag.kurse.emplace_back(s.ISO, s.Kurs);
         verlauf.tage.push_back(std::move(tag));
     }
-    if (verlauf.tage.empty()) verlauf.fehler = KeineKurse;
+    if (verlauf.tage.empty())
+        verlauf.fehler = QCoreApplication::translate("Verlaufsleser", KeineKurse);
     return verlauf;
 }
 

@@ -21,7 +21,7 @@ Hauptwaehrung::Hauptwaehrung(const Waehrungstabelle& tabelle, const QString& tit
 
     Waehrungen = new QListWidget(this);
     Waehrungen->setObjectName(QStringLiteral("Waehrungen"));
-    Waehrungen->setAccessibleName(QStringLiteral("Währungen"));
+    Waehrungen->setAccessibleName(tr("Währungen"));
     Waehrungen->setGeometry(twipsRect(240, 240, 3375, 1815));
     for (std::size_t i = 1; i < tabelle.size(); ++i)
         Waehrungen->addItem(tabelle[i].ISO + Trenner + tabelle[i].Name);
@@ -34,16 +34,16 @@ Hauptwaehrung::Hauptwaehrung(const Waehrungstabelle& tabelle, const QString& tit
         Waehrungen->setCurrentRow(int(std::min<qsizetype>(zeile, Waehrungen->count() - 1)));
     }
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
+    OK = new QPushButton(tr("&Ok"), this);
     OK->setObjectName(QStringLiteral("OK"));
-    OK->setAccessibleName(QStringLiteral("Hauptwährung übernehmen"));
+    OK->setAccessibleName(tr("Hauptwährung übernehmen"));
     OK->setGeometry(twipsRect(720, 2400, 1095, 375));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
 
-    Cancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    Cancel = new QPushButton(tr("&Abbrechen"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
-    Cancel->setAccessibleName(QStringLiteral("Abbrechen"));
+    Cancel->setAccessibleName(tr("Abbrechen"));
     Cancel->setGeometry(twipsRect(2040, 2400, 1095, 375));
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

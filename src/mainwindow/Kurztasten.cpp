@@ -2,6 +2,7 @@
 
 #include "core/Rechenwerk.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace zirvanto {
@@ -12,16 +13,16 @@ struct Kurztaste {
     int16_t code;
     Qt::Key taste;
     Qt::KeyboardModifier umschalter; // the one modifier held, or none
-    const char* name;                // as printed on a German keyboard
+    const char* name;                // as printed on the keyboard of the language
 };
 
 constexpr Kurztaste Kurztasten[] = {
     {Taste::Vorzeichen, Qt::Key_F9, Qt::NoModifier, "F9"},
-    {Taste::CE, Qt::Key_Delete, Qt::NoModifier, "Entf"},
-    {Taste::MC, Qt::Key_L, Qt::ControlModifier, "Strg+L"},
-    {Taste::MR, Qt::Key_R, Qt::ControlModifier, "Strg+R"},
-    {Taste::MS, Qt::Key_M, Qt::ControlModifier, "Strg+M"},
-    {Taste::MPlus, Qt::Key_P, Qt::ControlModifier, "Strg+P"},
+    {Taste::CE, Qt::Key_Delete, Qt::NoModifier, QT_TRANSLATE_NOOP("Kurztasten", "Entf")},
+    {Taste::MC, Qt::Key_L, Qt::ControlModifier, QT_TRANSLATE_NOOP("Kurztasten", "Strg+L")},
+    {Taste::MR, Qt::Key_R, Qt::ControlModifier, QT_TRANSLATE_NOOP("Kurztasten", "Strg+R")},
+    {Taste::MS, Qt::Key_M, Qt::ControlModifier, QT_TRANSLATE_NOOP("Kurztasten", "Strg+M")},
+    {Taste::MPlus, Qt::Key_P, Qt::ControlModifier, QT_TRANSLATE_NOOP("Kurztasten", "Strg+P")},
 };
 
 struct Kurzzeichen {
@@ -50,15 +51,19 @@ std::optional<int16_t> kurztastencode(const QKeyEvent& taste) {
 
 QString tastenbeschreibung(int16_t code) {
     const auto tastatur = [](const QString& tasten) {
-        return QStringLiteral("Tastatur: ") + tasten;
+        return QCoreApplication::translate("Kurztasten", "Tastatur: %1").arg(tasten);
+    };
+    const auto taste = [](const char* name) {
+        return QCoreApplication::translate("Kurztasten", name);
     };
     if (code >= Taste::Null && code <= Taste::Null + 9) return tastatur(QChar(char16_t(code)));
     for (const Kurztaste& k : Kurztasten)
-        if (k.code == code) return tastatur(QString::fromUtf8(k.name));
+        if (k.code == code) return tastatur(taste(k.name));
     switch (code) {
-    case Taste::Punkt: return tastatur(QStringLiteral(", oder ."));
-    case Taste::Gleich: return tastatur(QStringLiteral("= oder Eingabetaste"));
-    case Taste::Back: return tastatur(QStringLiteral("Rücktaste"));
+    case Taste::Punkt: return tastatur(taste(QT_TRANSLATE_NOOP("Kurztasten", ", oder .")));
+    case Taste::Gleich:
+        return tastatur(taste(QT_TRANSLATE_NOOP("Kurztasten", "= oder Eingabetaste")));
+    case Taste::Back: return tastatur(taste(QT_TRANSLATE_NOOP("Kurztasten", "Rücktaste")));
     case Taste::C: return tastatur(QStringLiteral("Esc"));
     case Taste::Kehrwert: return tastatur(QStringLiteral("R"));
     case Taste::Wurzel: return tastatur(QStringLiteral("@"));

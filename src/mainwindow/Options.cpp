@@ -48,28 +48,31 @@ Options::Options(const QString& titel, Plattform& plattform, QWidget* parent)
 
     // The two captions reach up to their fields: the design font was
     // narrower than the desktop's, and a caption must not lose its colon.
-    auto* proxyText = anlegen<QLabel>(this, "Label2", twipsRect(240, 240, 585, 195),
-                                      QStringLiteral("Proxy:"), QString());
+    auto* proxyText =
+        anlegen<QLabel>(this, "Label2", twipsRect(240, 240, 585, 195), tr("Proxy:"), QString());
     Proxy = anlegen<QLineEdit>(this, "Proxy", twipsRect(840, 240, 3375, 285), QString(),
-                               QStringLiteral("Proxy-Server"));
-    auto* portText = anlegen<QLabel>(this, "Label1", twipsRect(4440, 240, 465, 195),
-                                     QStringLiteral("Port:"), QString());
+                               tr("Proxy-Server"));
+    auto* portText =
+        anlegen<QLabel>(this, "Label1", twipsRect(4440, 240, 465, 195), tr("Port:"), QString());
     Port = anlegen<QLineEdit>(this, "Port", twipsRect(4920, 240, 615, 285), QString(),
-                              QStringLiteral("Port des Proxy-Servers"));
+                              tr("Port des Proxy-Servers"));
     proxyText->setBuddy(Proxy);
     portText->setBuddy(Port);
-    autoUpdate = anlegen<QCheckBox>(this, "autoUpdate", twipsRect(840, 720, 4335, 255),
-                                    QStringLiteral("automatisches Update"),
-                                    QStringLiteral("Automatisches Update bei jedem Start"));
+    // A longer caption grows to the left, its colon staying at its field.
+    for (QLabel* text : {proxyText, portText}) {
+        const int mehr = text->sizeHint().width() - text->width();
+        if (mehr > 0) text->setGeometry(text->geometry().adjusted(-mehr, 0, 0, 0));
+    }
+    autoUpdate =
+        anlegen<QCheckBox>(this, "autoUpdate", twipsRect(840, 720, 4335, 255),
+                           tr("automatisches Update"), tr("Automatisches Update bei jedem Start"));
     datum = anlegen<QLabel>(this, "datum", twipsRect(240, 1200, 5175, 255),
-                            QStringLiteral("Das letzte Update erfolgte am 1. 1. 1999"),
-                            QStringLiteral("Letztes Update"));
+                            tr("Das letzte Update erfolgte am 1. 1. 1999"), tr("Letztes Update"));
     datum->setTextFormat(Qt::PlainText);
 
     const char* namen[] = {"Neu(0)", "Neu(1)"};
-    const QString texte[] = {QStringLiteral("&Ok"), QStringLiteral("&Abbruch")};
-    const QString zugang[] = {QStringLiteral("Einstellungen übernehmen"),
-                              QStringLiteral("Abbrechen")};
+    const QString texte[] = {tr("&Ok"), tr("&Abbruch")};
+    const QString zugang[] = {tr("Einstellungen übernehmen"), tr("Abbrechen")};
     for (int i = 0; i < 2; ++i) {
         Neu[std::size_t(i)] = anlegen<QPushButton>(
             this, namen[i], twipsRect(240 + 1320 * i, 1680, 1095, 375), texte[i], zugang[i]);
@@ -77,8 +80,8 @@ Options::Options(const QString& titel, Plattform& plattform, QWidget* parent)
         connect(Neu[std::size_t(i)], &QPushButton::clicked, this, [this, i] { Neu_Click(i); });
     }
     Neu[0]->setDefault(true); // Enter confirms; Esc cancels as in every dialog
-    Hilfe = anlegen<QPushButton>(this, "Hilfe", twipsRect(4320, 1680, 1095, 375),
-                                 QStringLiteral("&Hilfe"), QStringLiteral("Hilfe"));
+    Hilfe = anlegen<QPushButton>(this, "Hilfe", twipsRect(4320, 1680, 1095, 375), tr("&Hilfe"),
+                                 tr("Hilfe"));
     Hilfe->setAutoDefault(false);
     connect(Hilfe, &QPushButton::clicked, this, &Options::Hilfe_Click);
 }
@@ -100,27 +103,26 @@ HilfeDialog::HilfeDialog(const QString& titel, QWidget* parent) : QDialog(parent
     schriftSetzen(this, 10);
 
     hilfetext(this, "Label1", twipsRect(240, 240, 4230, 780),
-              QStringLiteral("In diesem Dialog legen Sie die Einstellungen fest, die zum "
-                             "erfolgreichen Update der Wechselkurse über das Internet notwendig "
-                             "sind. Bitte beachten Sie dabei die nachstehend angeführten Punkte:"));
+              tr("In diesem Dialog legen Sie die Einstellungen fest, die zum "
+                 "erfolgreichen Update der Wechselkurse über das Internet notwendig "
+                 "sind. Bitte beachten Sie dabei die nachstehend angeführten Punkte:"));
     hilfetext(this, "Label3", twipsRect(240, 1200, 4335, 1335),
-              QStringLiteral("Im Feld \"Proxy\" geben Sie bitte gegebenenfalls den Namen Ihres "
-                             "Proxy-Servers an. Falls Sie keinen Proxy-Server verwenden, lassen "
-                             "Sie dieses Feld einfach leer. Die Adresse Ihres Proxy-Servers kann "
-                             "Ihnen Ihr Systemverwalter sagen, Sie finden Sie auch in Ihrem "
-                             "Webbrowser bei den Netzwerkeinstellungen."));
+              tr("Im Feld \"Proxy\" geben Sie bitte gegebenenfalls den Namen Ihres "
+                 "Proxy-Servers an. Falls Sie keinen Proxy-Server verwenden, lassen "
+                 "Sie dieses Feld einfach leer. Die Adresse Ihres Proxy-Servers kann "
+                 "Ihnen Ihr Systemverwalter sagen, Sie finden Sie auch in Ihrem "
+                 "Webbrowser bei den Netzwerkeinstellungen."));
     // Taller than its neighbour, down to the button: the desktop's font
     // needs one line more for this text.
     hilfetext(this, "Label2", twipsRect(240, 2520, 4335, 1575),
-              QStringLiteral("Mit der Einstellung \"automatisches Update\" legen Sie fest, ob der "
-                             "Rechner bei jedem Programmstart die aktuellen Wechselkurse aus dem "
-                             "Internet laden soll. Falls Sie eine permanente Verbindung zum "
-                             "Internet haben, wird diese Einstellung empfohlen. Für "
-                             "Modembesitzer besteht die Möglichkeit, die automatische "
-                             "Modemverbindung durch Abwahl dieser Option zu unterdrücken."));
-    auto* schliessen =
-        anlegen<QPushButton>(this, "Neu", twipsRect(1920, 4200, 1095, 375),
-                             QStringLiteral("&Schließen"), QStringLiteral("Hilfe schließen"));
+              tr("Mit der Einstellung \"automatisches Update\" legen Sie fest, ob der "
+                 "Rechner bei jedem Programmstart die aktuellen Wechselkurse aus dem "
+                 "Internet laden soll. Falls Sie eine permanente Verbindung zum "
+                 "Internet haben, wird diese Einstellung empfohlen. Für "
+                 "Modembesitzer besteht die Möglichkeit, die automatische "
+                 "Modemverbindung durch Abwahl dieser Option zu unterdrücken."));
+    auto* schliessen = anlegen<QPushButton>(this, "Neu", twipsRect(1920, 4200, 1095, 375),
+                                            tr("&Schließen"), tr("Hilfe schließen"));
     schliessen->setDefault(true); // Enter and Esc both close
     connect(schliessen, &QPushButton::clicked, this, &HilfeDialog::Neu_Click);
 }

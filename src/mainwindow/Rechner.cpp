@@ -9,12 +9,15 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <tuple>
 #include <type_traits>
@@ -57,8 +60,9 @@ Wertanzeige* anzeigefeld(QWidget* eltern, const char* name, QRect rahmen,
 // digit tried, as fonts may differ in their widths), separators and a sign,
 // and the error texts.
 QStringList laengsteWerte(const QLocale& locale) {
-    QStringList texte{QStringLiteral("Division durch Null."),
-                      QStringLiteral("Unzulässiger Funktionsaufruf."), QStringLiteral("Überlauf")};
+    QStringList texte{QCoreApplication::translate("Rechenwerk", "Division durch Null."),
+                      QCoreApplication::translate("Rechenwerk", "Unzulässiger Funktionsaufruf."),
+                      QCoreApplication::translate("Rechenwerk", "Überlauf")};
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString drei(3, QLatin1Char(ziffer));
         const QString g = locale.groupSeparator();
@@ -130,45 +134,42 @@ void Rechner::oberflaecheAufbauen() {
     setCentralWidget(flaeche_);
     QWidget* f = flaeche_;
 
-    Image1 = bild(f, "Image1", twipsRect(0, 120, 900, 1080), QStringLiteral("Programmbild"),
+    Image1 = bild(f, "Image1", twipsRect(0, 120, 900, 1080), tr("Programmbild"),
                   QStringLiteral(":/bilder/image1.bmp"));
-    Image1->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu bearbeiten!"));
+    Image1->setToolTip(tr("Klicken Sie hier, um die Wechselkurse zu bearbeiten!"));
     Image1->setCursor(Qt::PointingHandCursor);
     Kurs = anlegen<Wertanzeige>(f, "Kurs", twipsRect(1680, 120, 1815, 255),
-                                QStringLiteral("Wechselkurs der Hauptwährung"));
+                                tr("Wechselkurs der Hauptwährung"));
     Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));
     AufZu = anlegen<QPushButton>(f, "AufZu", twipsRect(3480, 0, 375, 375),
-                                 QStringLiteral("Kurstabelle öffnen oder schließen"));
+                                 tr("Kurstabelle öffnen oder schließen"));
     AufZu->setIcon(QPixmap(QStringLiteral(":/bilder/aufzu.bmp")));
     AufZu->setIconSize(QSize(21, 21));
-    AufZu->setToolTip(QStringLiteral("Hier klicken, um alle Kurse anzuzeigen"));
+    AufZu->setToolTip(tr("Hier klicken, um alle Kurse anzuzeigen"));
     connect(AufZu, &QPushButton::clicked, this, &Rechner::AufZu_Click);
 
-    isEuro =
-        anlegen<Wertanzeige>(f, "isEuro", twipsRect(855, 555, 765, 285), QStringLiteral("Euro"));
-    DispEuro = anzeigefeld(f, "DispEuro", twipsRect(1680, 555, 2130, 285),
-                           QStringLiteral("Betrag in Euro"));
-    isSchilling = anlegen<Wertanzeige>(f, "isSchilling", twipsRect(840, 960, 765, 285),
-                                       QStringLiteral("Hauptwährung"));
+    isEuro = anlegen<Wertanzeige>(f, "isEuro", twipsRect(855, 555, 765, 285), tr("Euro"));
+    DispEuro = anzeigefeld(f, "DispEuro", twipsRect(1680, 555, 2130, 285), tr("Betrag in Euro"));
+    isSchilling =
+        anlegen<Wertanzeige>(f, "isSchilling", twipsRect(840, 960, 765, 285), tr("Hauptwährung"));
     DispSchilling = anzeigefeld(f, "DispSchilling", twipsRect(1680, 960, 2130, 285),
-                                QStringLiteral("Betrag in der Hauptwährung"));
+                                tr("Betrag in der Hauptwährung"));
     for (QLabel* l : {isEuro, isSchilling}) {
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
     }
 
     Euro = anlegen<QPushButton>(f, "Euro", twipsRect(900, 1320, 710, 375),
-                                QStringLiteral("Eingabewährung wechseln"));
+                                tr("Eingabewährung wechseln"));
     Euro->setText(QStringLiteral("[EUR]"));
-    Euro->setToolTip(QStringLiteral("Hier wird die Eingabewährung festgelegt!"));
+    Euro->setToolTip(tr("Hier wird die Eingabewährung festgelegt!"));
     connect(Euro, &QPushButton::clicked, this, &Rechner::Euro_Click);
 
     // The memory indicator sits in a sunken square.
-    MemoryRahmen = anlegen<QFrame>(f, "MemoryRahmen", twipsRect(285, 1410, 270, 255),
-                                   QStringLiteral("Speicheranzeige"));
+    MemoryRahmen =
+        anlegen<QFrame>(f, "MemoryRahmen", twipsRect(285, 1410, 270, 255), tr("Speicheranzeige"));
     MemoryRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Memory =
-        anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195), QStringLiteral("Speicher belegt"));
+    Memory = anzeigefeld(f, "Memory", twipsRect(315, 1440, 210, 195), tr("Speicher belegt"));
     Memory->setFrameStyle(QFrame::NoFrame);
     Memory->setAlignment(Qt::AlignCenter);
     QPalette grau = Memory->palette();
@@ -177,25 +178,28 @@ void Rechner::oberflaecheAufbauen() {
 
     tastenfeldAufbauen(f);
 
-    Logo = bild(f, "Logo", twipsRect(0, 3960, 3990, 1080), QStringLiteral("Logo"));
+    Logo = bild(f, "Logo", twipsRect(0, 3960, 3990, 1080), tr("Logo"));
     // Centred under the calculator.
     Logo->move(px((4050 - 3990) / 2), Logo->y());
     // Its picture comes with the start-up: a logo in the picture folders, or
     // the built-in one.
-    WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), QStringLiteral("Werbung"));
+    WerbeLogo = bild(f, "WerbeLogo", twipsRect(0, 3840, 3990, 1335), tr("Werbung"));
     WerbeLogo->setCursor(Qt::PointingHandCursor);
 
     wertschriftSetzen({DispEuro, DispSchilling}, werk_.locale());
 
     Update = anlegen<QPushButton>(f, "Update", twipsRect(4200, 4560, 855, 495),
-                                  QStringLiteral("Wechselkurse aktualisieren"));
-    Update->setText(QStringLiteral("Update!"));
-    Update->setToolTip(QStringLiteral("Klicken Sie hier, um die Wechselkurse zu aktualisieren."));
-    datum = anlegen<QLabel>(f, "datum", twipsRect(5280, 4560, 2550, 195),
-                            QStringLiteral("Letztes Update"));
-    datum->setText(QStringLiteral("Das letzte Update erfolgte am"));
+                                  tr("Wechselkurse aktualisieren"));
+    Update->setText(tr("Update!"));
+    Update->setToolTip(tr("Klicken Sie hier, um die Wechselkurse zu aktualisieren."));
+    // A longer caption than "Update!" widens the button into the free room
+    // on its right, keeping 4 pixels beside the text on each side.
+    const qreal noetig = QFontMetricsF(Update->font()).horizontalAdvance(Update->text()) + 8;
+    Update->resize(std::max(Update->width(), int(std::ceil(noetig))), Update->height());
+    datum = anlegen<QLabel>(f, "datum", twipsRect(5280, 4560, 2550, 195), tr("Letztes Update"));
+    datum->setText(tr("Das letzte Update erfolgte am"));
     lastUpdate = anlegen<Wertanzeige>(f, "lastUpdate", twipsRect(5280, 4800, 2895, 255),
-                                      QStringLiteral("Datum des letzten Updates"));
+                                      tr("Datum des letzten Updates"));
     lastUpdate->setText(QStringLiteral("1. 1. 2001"));
     for (QWidget* w : {static_cast<QWidget*>(Update), static_cast<QWidget*>(datum),
                        static_cast<QWidget*>(lastUpdate)})
@@ -241,9 +245,8 @@ bool Rechner::event(QEvent* ereignis) {
 
 void Rechner::tastenfeldAufbauen(QWidget* flaeche) {
     for (const Tastendefinition& t : tastenfeld()) {
-        auto* knopf =
-            anlegen<QPushButton>(flaeche, t.name, twipsRect(t.links, t.oben, t.breite, t.hoehe),
-                                 QString::fromUtf8(t.zugangsname));
+        auto* knopf = anlegen<QPushButton>(
+            flaeche, t.name, twipsRect(t.links, t.oben, t.breite, t.hoehe), zugangsname(t));
         knopf->setText(QString::fromUtf8(t.beschriftung));
         knopf->setAccessibleDescription(tastenbeschreibung(t.code));
         const int16_t code = t.code;
@@ -261,16 +264,15 @@ void Rechner::seitenzeileAnlegen(int zeile) {
         return QStringLiteral("%1(%2)").arg(QLatin1String(stamm), nr).toLatin1();
     };
     Seitenzeile& z = zeilen_[std::size_t(zeile)];
-    z.SideLabel =
-        anlegen<QLabel>(flaeche_, name("SideLabel").constData(), twipsRect(4200, oben, 45, 195),
-                        QStringLiteral("Zeile %1").arg(nr));
-    z.SideCombo = anlegen<Waehrungsliste>(flaeche_, name("SideCombo").constData(),
-                                          twipsRect(4200, oben, 855, 315),
-                                          QStringLiteral("Währung in Zeile %1").arg(nr));
+    z.SideLabel = anlegen<QLabel>(flaeche_, name("SideLabel").constData(),
+                                  twipsRect(4200, oben, 45, 195), tr("Zeile %1").arg(nr));
+    z.SideCombo =
+        anlegen<Waehrungsliste>(flaeche_, name("SideCombo").constData(),
+                                twipsRect(4200, oben, 855, 315), tr("Währung in Zeile %1").arg(nr));
     z.SidePicture = bild(flaeche_, name("SidePicture").constData(), twipsRect(5160, oben, 465, 360),
-                         QStringLiteral("Flagge in Zeile %1").arg(nr));
+                         tr("Flagge in Zeile %1").arg(nr));
     z.SideBox = anzeigefeld(flaeche_, name("SideBox").constData(), twipsRect(5760, oben, 2130, 285),
-                            QStringLiteral("Betrag in Zeile %1").arg(nr));
+                            tr("Betrag in Zeile %1").arg(nr));
     const bool offen = Kurstabelle->isChecked();
     for (QWidget* w : {static_cast<QWidget*>(z.SideCombo), static_cast<QWidget*>(z.SidePicture),
                        static_cast<QWidget*>(z.SideBox)}) {

@@ -152,7 +152,7 @@ void Rechner::Euro_Click() {
         isEuro->setText(QStringLiteral("[EUR]"));
         werk_.Eingabewaehrung = HauptwaehrungEingabe;
     } else {
-        plattform_.meldung(this, QStringLiteral("Ungültige Währung"));
+        plattform_.meldung(this, tr("Ungültige Währung"));
     }
     int16_t KeyAscii = Taste::WaehrungGewechselt;
     Form_KeyPress(KeyAscii);
@@ -169,8 +169,7 @@ void Rechner::beideWaehrungenAuffrischen() {
 
 void Rechner::Kurs_Click() {
     const Waehrung& haupt = globals_.Waehrungen.hauptwaehrung();
-    const QString kurs =
-        Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(QStringLiteral("Überlauf"));
+    const QString kurs = Kursformat.schreiben(haupt.Kurs, werk_.locale()).value_or(tr("Überlauf"));
     const QString text = QStringLiteral("1 EUR = %1 %2").arg(kurs, haupt.ISO);
     Kurs->setText(text);
     // The label has no room to grow: a long rate gets a smaller font.

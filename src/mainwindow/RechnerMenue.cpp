@@ -27,33 +27,31 @@ QAction* eintrag(QMenu* menue, const char* name, const QString& text,
 } // namespace
 
 void Rechner::menuesAufbauen() {
-    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QMenu* bearbeiten = menuBar()->addMenu(tr("&Bearbeiten"));
     bearbeiten->setObjectName(QStringLiteral("Bearbeiten"));
-    connect(eintrag(bearbeiten, "Kopieren", QStringLiteral("&Kopieren"),
-                    QKeySequence(Qt::CTRL | Qt::Key_C)),
+    connect(eintrag(bearbeiten, "Kopieren", tr("&Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, this, &Rechner::Kopieren_Click);
-    connect(eintrag(bearbeiten, "Einfuegen", QStringLiteral("&Einfügen"),
-                    QKeySequence(Qt::CTRL | Qt::Key_V)),
+    connect(eintrag(bearbeiten, "Einfuegen", tr("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, this, &Rechner::Einfuegen_Click);
 
-    Optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    Optionen = menuBar()->addMenu(tr("&Optionen"));
     Optionen->setObjectName(QStringLiteral("Optionen"));
-    Kurstabelle = eintrag(Optionen, "Kurstabelle", QStringLiteral("&Kurstabelle zeigen"));
+    Kurstabelle = eintrag(Optionen, "Kurstabelle", tr("&Kurstabelle zeigen"));
     Kurstabelle->setCheckable(true);
     connect(Kurstabelle, &QAction::triggered, this, [this] {
         // The action has already toggled its mark; the handler toggles it itself.
         Kurstabelle->setChecked(!Kurstabelle->isChecked());
         Kurstabelle_Click();
     });
-    connect(eintrag(Optionen, "Wechselkurs", QStringLiteral("&Wechselkurse bearbeiten...")),
+    connect(eintrag(Optionen, "Wechselkurs", tr("&Wechselkurse bearbeiten...")),
             &QAction::triggered, this, &Rechner::Wechselkurs_Click);
-    connect(eintrag(Optionen, "waehrungsetzen", QStringLiteral("&Hauptwährung setzen")),
-            &QAction::triggered, this, &Rechner::waehrungsetzen_Click);
+    connect(eintrag(Optionen, "waehrungsetzen", tr("&Hauptwährung setzen")), &QAction::triggered,
+            this, &Rechner::waehrungsetzen_Click);
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
-    hilfe->setObjectName(QStringLiteral("Hilfe"));
-    connect(eintrag(hilfe, "Info", QStringLiteral("&Info"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &Rechner::Info_Click);
+    hilfe->setObjectName(tr("Hilfe"));
+    connect(eintrag(hilfe, "Info", tr("&Info"), QKeySequence(Qt::Key_F1)), &QAction::triggered,
+            this, &Rechner::Info_Click);
 }
 
 void Rechner::Kopieren_Click() {

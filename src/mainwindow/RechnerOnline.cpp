@@ -25,8 +25,8 @@ namespace zirvanto {
 
 namespace {
 
-const QString Fehlermeldung =
-    QStringLiteral("Fehler: die Wechselkurse konnten nicht geladen werden!");
+const char* const Fehlermeldung = QT_TRANSLATE_NOOP(
+    "zirvanto::Rechner", "Fehler: die Wechselkurse konnten nicht geladen werden!");
 constexpr int GroessterPort = 65535;
 
 // The port as typed: its leading number, rounded half to even; a number
@@ -76,10 +76,10 @@ void Rechner::onlineEinrichten() {
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    connect(eintrag("Internetupdate", QStringLiteral("&Internet Kurs-Update")), &QAction::triggered,
-            this, &Rechner::Internetupdate_Click);
-    connect(eintrag("Einstellungen", QStringLiteral("&Einstellungen...")), &QAction::triggered,
-            this, &Rechner::Einstellungen_Click);
+    connect(eintrag("Internetupdate", tr("&Internet Kurs-Update")), &QAction::triggered, this,
+            &Rechner::Internetupdate_Click);
+    connect(eintrag("Einstellungen", tr("&Einstellungen...")), &QAction::triggered, this,
+            &Rechner::Einstellungen_Click);
     connect(Update, &QPushButton::clicked, this, &Rechner::Update_Click);
 }
 
@@ -105,7 +105,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     status.reset();
     if (aktiv) activateWindow();
     if (ergebnis.code != 0) {
-        if (showMessages) plattform_.meldung(this, Fehlermeldung);
+        if (showMessages) plattform_.meldung(this, tr(Fehlermeldung));
         return ergebnis.code;
     }
 
@@ -116,8 +116,7 @@ int16_t Rechner::KurseHerunterladen(bool showMessages) {
     WaehrungslistenFuellen();
     FlaggenLaden(); // a flag fetched just now shows at once
     updateVermerken(ergebnis);
-    if (showMessages)
-        plattform_.meldung(this, QStringLiteral("Die Wechselkurse wurden erfolgreich geladen."));
+    if (showMessages) plattform_.meldung(this, tr("Die Wechselkurse wurden erfolgreich geladen."));
     return 0;
 }
 
@@ -152,7 +151,7 @@ void Rechner::Einstellungen_Click() {
     dialog.Proxy->setText(e.ProxyServer);
     dialog.Port->setText(QString::number(e.ProxyPort));
     dialog.autoUpdate->setChecked(e.AutoUpdateAktiv);
-    dialog.datum->setText(QStringLiteral("Das letzte Update erfolgte am %1.")
+    dialog.datum->setText(tr("Das letzte Update erfolgte am %1.")
                               .arg(allgemeinesDatum(e.UpdateDatum, werk_.locale())));
     plattform_.modalZeigen(dialog);
     if (dialog.Tag == QLatin1String("OK")) {

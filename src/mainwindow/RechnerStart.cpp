@@ -3,6 +3,7 @@
 
 #include "data/Einstellungsdatei.h"
 #include "data/Kursdatei.h"
+#include "data/Starttexte.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
@@ -50,8 +51,7 @@ void Rechner::Form_Load() {
     } else if (!gelesen.gefunden) {
         const bool automatisch = plattform_.frage(
             this,
-            QStringLiteral("Wollen Sie die Wechselkurse bei jedem Programmstart automatisch "
-                           "aktualisieren?"),
+            tr("Wollen Sie die Wechselkurse bei jedem Programmstart automatisch aktualisieren?"),
             e.Texte[1]);
         e.FreshInstalled = true;
         e.AutoUpdateAktiv = automatisch;
@@ -68,13 +68,14 @@ void Rechner::Form_Load() {
     TextfarbenSetzen();
     FlaggenLaden();
     setWindowTitle(e.Texte[1]);
-    WerbeLogo->setToolTip(klartext(e.Texte[8]));
+    WerbeLogo->setToolTip(klartext(anzeigetext(e.Texte[8])));
     // Recoloured after an update, which may have replaced hand-set rates.
     if (e.AutoUpdateAktiv && KurseHerunterladen(false) == 0) TextfarbenSetzen();
     WaehrungslistenFuellen();
     if (e.AutoUpdateAktiv) LogoHerunterladen();
     if (!bildLaden(WerbeLogo, QStringLiteral("logo.bmp")))
-        WerbeLogo->setPixmap(QPixmap(QStringLiteral(":/bilder/werbelogo.bmp")));
+        WerbeLogo->setPixmap(QPixmap(
+            tr(":/bilder/werbelogo.bmp", "the built-in logo, whose slogan each language has")));
 
     werk_.AnzeigeAktualisieren(0, false, true, true);
     werk_.Memory_Change();
@@ -112,13 +113,11 @@ void Rechner::dateifehlerMelden(const QString& satz, const QString& datei, const
 }
 
 void Rechner::speicherfehlerMelden(const QString& datei, const QString& fehler) {
-    dateifehlerMelden(QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden."), datei,
-                      fehler);
+    dateifehlerMelden(tr("Die Datei \"%1\" konnte nicht gespeichert werden."), datei, fehler);
 }
 
 void Rechner::lesefehlerMelden(const QString& datei, const QString& fehler) {
-    dateifehlerMelden(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden."), datei,
-                      fehler);
+    dateifehlerMelden(tr("Die Datei \"%1\" konnte nicht gelesen werden."), datei, fehler);
 }
 
 bool Rechner::KurseSpeichern() {

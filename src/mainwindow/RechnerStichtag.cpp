@@ -54,7 +54,7 @@ void StichtagsansichtLoeschen::operator()(Stichtagsansicht* s) const {
 }
 
 void Rechner::stichtagEinrichten() {
-    StichtagAktion = new QAction(QStringLiteral("Kurse vom &Datum..."), Optionen);
+    StichtagAktion = new QAction(tr("Kurse vom &Datum..."), Optionen);
     StichtagAktion->setObjectName(QStringLiteral("Stichtag"));
     StichtagAktion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // After "&Internet Kurs-Update".
@@ -116,8 +116,8 @@ bool Rechner::historieBereitstellen(QDate gewaehlt) {
 
     Einstellungen& e = globals_.einstellungen;
     auto status = std::make_unique<Status>(e.Texte[1], this);
-    status->downloadZeigen(letzter ? QStringLiteral("Die neuesten Kurse der EZB werden geladen...")
-                                   : QStringLiteral("Die Kursgeschichte der EZB wird geladen..."),
+    status->downloadZeigen(letzter ? tr("Die neuesten Kurse der EZB werden geladen...")
+                                   : tr("Die Kursgeschichte der EZB wird geladen..."),
                            werk_.locale());
     const bool aktiv = isActiveWindow();
     status->show();
@@ -137,14 +137,13 @@ bool Rechner::historieBereitstellen(QDate gewaehlt) {
     // day's rates hold, and the window names that day.
     QStringList meldung;
     if (!stand.ersetzteDatei.isEmpty())
-        meldung << QStringLiteral("Die Kursgeschichte \"%1\" war beschädigt oder gehört einem "
-                                  "anderen Programm: %2")
+        meldung << tr("Die Kursgeschichte \"%1\" war beschädigt oder gehört einem "
+                      "anderen Programm: %2")
                        .arg(QDir::toNativeSeparators(s.historie.datei()), stand.ersetzteDatei);
     if (!stand.ok)
-        meldung << QStringLiteral("Die Kursgeschichte der EZB konnte nicht geladen werden.")
-                << stand.fehler;
+        meldung << tr("Die Kursgeschichte der EZB konnte nicht geladen werden.") << stand.fehler;
     else if (!stand.ersetzteDatei.isEmpty())
-        meldung << QStringLiteral("Sie wurde neu von der EZB geladen.");
+        meldung << tr("Sie wurde neu von der EZB geladen.");
     if (!meldung.isEmpty()) plattform_.meldung(this, meldung.join(QStringLiteral("\n\n")));
     return stand.ok;
 }
@@ -177,14 +176,13 @@ void Rechner::stichtagAnwenden(QDate gewaehlt) {
     s.tag = *tag;
 
     const QString tagText = allgemeinesDatum(QDateTime(*tag, QTime(0, 0)), werk_.locale());
-    datum->setText(QStringLiteral("Umrechnung zum Stichtag:"));
-    lastUpdate->setText(QStringLiteral("Kurse vom %1").arg(tagText));
+    datum->setText(tr("Umrechnung zum Stichtag:"));
+    lastUpdate->setText(tr("Kurse vom %1").arg(tagText));
     // Named in the title too, where the rate table is closed.
-    setWindowTitle(
-        QStringLiteral("%1 – Kurse vom %2").arg(globals_.einstellungen.Texte[1], tagText));
-    const QString erklaerung = QStringLiteral("Euro-Referenzkurse der EZB vom %1. Mit „Heute“ "
-                                              "unter „Kurse vom Datum...“ (Strg+D) gelten wieder "
-                                              "die aktuellen Kurse.")
+    setWindowTitle(tr("%1 – Kurse vom %2").arg(globals_.einstellungen.Texte[1], tagText));
+    const QString erklaerung = tr("Euro-Referenzkurse der EZB vom %1. Mit „Heute“ "
+                                  "unter „Kurse vom Datum...“ (Strg+D) gelten wieder "
+                                  "die aktuellen Kurse.")
                                    .arg(tagText);
     lastUpdate->setToolTip(erklaerung);
     lastUpdate->setAccessibleDescription(erklaerung);
@@ -220,8 +218,8 @@ void Rechner::stichtagMarkieren() {
     // The hint of an entry without a rate that day; empty for the others.
     const auto hinweis = [&](std::size_t i) {
         if (!s.aktiv || i >= s.ohneKurs.size() || !s.ohneKurs[i]) return QString();
-        return QStringLiteral("Für %1 gibt es am %2 keinen Referenzkurs der EZB; gerechnet "
-                              "wird mit dem aktuellen Kurs.")
+        return tr("Für %1 gibt es am %2 keinen Referenzkurs der EZB; gerechnet "
+                  "wird mit dem aktuellen Kurs.")
             .arg(tabelle[i].ISO, tagText);
     };
     const auto markieren = [](QWidget* feld, QPalette::ColorRole rolle, const QString& text) {

@@ -24,12 +24,11 @@ Status::Status(const QString& titel, QWidget* parent) : QWidget(parent, Qt::Dial
     setFixedSize(px(4320), px(945));
     setAttribute(Qt::WA_ShowWithoutActivating); // the focus stays where it was
     Label1 = zeile(this, "Label1", twipsRect(240, 120, 3975, 375),
-                   QStringLiteral("Die Wechselkurse werden geladen..."));
+                   tr("Die Wechselkurse werden geladen..."));
     QFont fett = Label1->font();
     fett.setBold(true);
     Label1->setFont(fett);
-    Label2 =
-        zeile(this, "Label2", twipsRect(240, 480, 3855, 255), QStringLiteral("Bitte um Geduld."));
+    Label2 = zeile(this, "Label2", twipsRect(240, 480, 3855, 255), tr("Bitte um Geduld."));
 }
 
 void Status::downloadZeigen(const QString& was, const QLocale& locale) {
@@ -42,7 +41,7 @@ void Status::downloadZeigen(const QString& was, const QLocale& locale) {
     Label2->resize(breite, Label2->height());
     Fortschritt = new QProgressBar(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    Fortschritt->setAccessibleName(QStringLiteral("Fortschritt des Downloads"));
+    Fortschritt->setAccessibleName(tr("Fortschritt des Downloads"));
     Fortschritt->setGeometry(QRect(Label1->x(), px(840), breite, px(255)));
     Fortschritt->setRange(0, 0); // busy until the size is known
     Fortschritt->show();
@@ -56,7 +55,7 @@ void Status::fortschritt(qint64 empfangen, qint64 gesamt) {
         Fortschritt->setRange(0, int(gesamt / 1024));
         Fortschritt->setValue(int(std::min(empfangen, gesamt) / 1024));
         Label2->setText(
-            QStringLiteral("%1 von %2 KB")
+            tr("%1 von %2 KB")
                 .arg(locale_.toString(empfangen / 1024), locale_.toString(gesamt / 1024)));
     } else {
         Label2->setText(QStringLiteral("%1 KB").arg(locale_.toString(empfangen / 1024)));

@@ -27,7 +27,7 @@ Stichtag::Stichtag(const QString& titel, QDate gewaehlt, QLocale locale,
 
     Kalender = new QCalendarWidget(this);
     Kalender->setObjectName(QStringLiteral("Kalender"));
-    Kalender->setAccessibleName(QStringLiteral("Stichtag"));
+    Kalender->setAccessibleName(tr("Stichtag"));
     Kalender->setLocale(locale_);
     Kalender->setDateRange(ErsterKurstag, QDate::currentDate());
     Kalender->setSelectedDate(gewaehlt);
@@ -41,7 +41,7 @@ Stichtag::Stichtag(const QString& titel, QDate gewaehlt, QLocale locale,
 
     GenutzterTag = new Wertanzeige(this);
     GenutzterTag->setObjectName(QStringLiteral("GenutzterTag"));
-    GenutzterTag->setAccessibleName(QStringLiteral("Kurse dieses Tages"));
+    GenutzterTag->setAccessibleName(tr("Kurse dieses Tages"));
     GenutzterTag->setTextFormat(Qt::PlainText);
     GenutzterTag->setWordWrap(true);
 
@@ -53,13 +53,11 @@ Stichtag::Stichtag(const QString& titel, QDate gewaehlt, QLocale locale,
         k->setAccessibleName(zugang);
         return k;
     };
-    Ok = knopf("Ok", QStringLiteral("&Ok"), QStringLiteral("Mit den Kursen dieses Tages rechnen"),
+    Ok = knopf("Ok", tr("&Ok"), tr("Mit den Kursen dieses Tages rechnen"),
                QDialogButtonBox::AcceptRole);
-    HeuteKnopf =
-        knopf("Heute", QStringLiteral("&Heute"), QStringLiteral("Mit den aktuellen Kursen rechnen"),
-              QDialogButtonBox::ActionRole);
-    Abbrechen = knopf("Abbrechen", QStringLiteral("&Abbrechen"), QStringLiteral("Abbrechen"),
-                      QDialogButtonBox::RejectRole);
+    HeuteKnopf = knopf("Heute", tr("&Heute"), tr("Mit den aktuellen Kursen rechnen"),
+                       QDialogButtonBox::ActionRole);
+    Abbrechen = knopf("Abbrechen", tr("&Abbrechen"), tr("Abbrechen"), QDialogButtonBox::RejectRole);
     Ok->setDefault(true);
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(HeuteKnopf, &QPushButton::clicked, this, [this] { done(Heute); });
@@ -81,16 +79,16 @@ void Stichtag::tagZeigen() {
     const QDate gewaehlt = Kalender->selectedDate();
     const std::optional<QDate> tag = genutzterTag_ ? genutzterTag_(gewaehlt) : std::nullopt;
     if (!genutzterTag_) {
-        GenutzterTag->setText(QStringLiteral("Die Kursgeschichte der EZB wird nach „Ok“ einmal "
-                                             "geladen (etwa 0,7 MB)."));
+        GenutzterTag->setText(tr("Die Kursgeschichte der EZB wird nach „Ok“ einmal "
+                                 "geladen (etwa 0,7 MB)."));
         return;
     }
     const QString datum = tag ? locale_.toString(*tag, QLocale::LongFormat) : QString();
-    GenutzterTag->setText(!tag ? QStringLiteral("Für diesen Tag gibt es keine Kurse.")
+    GenutzterTag->setText(!tag ? tr("Für diesen Tag gibt es keine Kurse.")
                           : *tag == gewaehlt
-                              ? QStringLiteral("Es gelten die Kurse vom %1.").arg(datum)
-                              : QStringLiteral("Es gelten die Kurse des letzten Bankarbeitstages "
-                                               "davor, %1.")
+                              ? tr("Es gelten die Kurse vom %1.").arg(datum)
+                              : tr("Es gelten die Kurse des letzten Bankarbeitstages "
+                                   "davor, %1.")
                                     .arg(datum));
 }
 

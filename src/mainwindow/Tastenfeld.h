@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <span>
 
 namespace zirvanto {
 
 // One keypad button: its control name, caption, the key code it sends,
-// its place in twips and what a screen reader says of it.
+// its place in twips and what a screen reader says of it (German; see
+// zugangsname()).
 struct Tastendefinition {
     const char* name;
     const char* beschriftung;
@@ -16,5 +19,8 @@ struct Tastendefinition {
 };
 
 std::span<const Tastendefinition> tastenfeld();
+
+// What a screen reader says of a keypad button, in the interface language.
+QString zugangsname(const Tastendefinition& taste);
 
 } // namespace zirvanto

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QTranslator>
-
 #include <thread>
 
 namespace zirvanto {
 
 // What the program does once, right after the QApplication exists and
-// before its window is built: Qt's own dialogs speak German ("Ja", "Nein",
-// "Abbrechen"), every label shows its text to assistive technology
-// (Wertanzeige.h), and the system's font configuration is read on a second
+// before its window is built: every label shows its text to assistive
+// technology (Wertanzeige.h), and the system's font configuration is read on a second
 // thread while the window is put together. Reading it is the largest single
 // cost of a start; the font database is thread-safe, so the window simply
 // waits at its first text if the reading is not done yet.
@@ -21,7 +18,6 @@ public:
     Programmstart& operator=(const Programmstart&) = delete;
 
 private:
-    QTranslator qtDeutsch_;
     std::thread schriften_;
 };
 

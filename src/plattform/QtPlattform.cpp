@@ -24,8 +24,8 @@ bool QtPlattform::frage(QWidget* eltern, const QString& text, const QString& tit
     QMessageBox box(QMessageBox::NoIcon, titelOderStandard(titel), text,
                     QMessageBox::Yes | QMessageBox::No, eltern);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtPlattform", "&Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("QtPlattform", "&Nein"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -53,6 +53,9 @@ TEST(Einstellungsdatei, LiestJedeZeileFuerSich) {
         // a two-digit year lies after 2000; ISO 8601 is read too
         {"Update = 06.07.26 14:30", "Update = 06.07.2026 14:30:00"}, {"Update = Mittwoch", ""},
         {"Update = 2026-07-06T14:30:05", "Update = 06.07.2026 14:30:05"},
+        // as written under British English or Italian, and American English
+        {"Update = 06/07/2026 14:30:05", "Update = 06.07.2026 14:30:05"},
+        {"Update = 7/6/2026 2:30:05 PM", "Update = 06.07.2026 14:30:05"},
         // earlier start values read as this build's: the script under the
         // reserved host, and the ECB feed with "?" unless a program server
         // adds its identifier to it
@@ -67,6 +70,13 @@ TEST(Einstellungsdatei, LiestJedeZeileFuerSich) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(geaendert(f.zeile, f.server), f.geaendert) << f.zeile;
+    // A date written under any interface language reads back under each.
+    const QDateTime zeitpunkt(QDate(2026, 7, 6), QTime(14, 30, 5));
+    for (const char* schreiber : {"de_AT", "en_GB", "it_IT", "en_US"})
+        for (const char* leser : {"de_AT", "en_GB", "it_IT", "en_US"})
+            EXPECT_EQ(updateLesen(updateText(zeitpunkt, QLocale(schreiber)), QLocale(leser)),
+                      zeitpunkt)
+                << schreiber << " " << leser;
 }
 
 using EinstellungsdateiOrdner = Programmordner;

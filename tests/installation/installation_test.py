@@ -208,7 +208,8 @@ def main():
             ordner.mkdir(parents=True, mode=0o700)
         datenordner = xdg["XDG_DATA_HOME"] / "Zirvanto"
         xvfb, anzeige = x_starten(tmp)
-        umgebung = dict(os.environ, HOME=str(heim), DISPLAY=anzeige,
+        # The questions it answers are German.
+        umgebung = dict(os.environ, HOME=str(heim), DISPLAY=anzeige, LANGUAGE="de",
                         **{n: str(p) for n, p in xdg.items()})
         umgebung.pop("DBUS_SESSION_BUS_ADDRESS", None)
         # The accessibility bindings are a Debian package of the system's Python.

@@ -45,7 +45,7 @@ protected:
 
     Rechner& oeffnen() {
         rechner.reset();
-        rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), Deutsch);
+        rechner = std::make_unique<Rechner>(globals, plattform, ordner.path(), locale);
         rechner->show();
         rechner->activateWindow(); // on X11 without a window manager, too
         QApplication::setActiveWindow(rechner.get());
@@ -86,6 +86,7 @@ protected:
     QWidget* fokus() const { return QApplication::focusWidget(); }
 
     Globals globals;
+    QLocale locale = Deutsch;
     SkriptPlattform plattform;
     std::unique_ptr<Rechner> rechner;
 };

@@ -104,7 +104,8 @@ def innen(argumente):
         shutil.copytree(programmordner, ordner)
         with open(os.path.join(ordner, "zirvanto.ini"), "wb") as f:
             f.write(b"Main = ATS\r\n")
-        umgebung = dict(os.environ, LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8", **QT_ZUGANG)
+        umgebung = dict(os.environ, LANGUAGE="de", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8",
+                        **QT_ZUGANG)
         programm = subprocess.Popen([os.path.join(ordner, "zirvanto")], env=umgebung)
         try:
             return pruefen(pyatspi, GLib, ereignisse)

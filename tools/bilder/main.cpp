@@ -60,8 +60,9 @@ QImage muenze() {
     return bild;
 }
 
-// The advertisement picture under the keypad.
-QImage werbung() {
+// The advertisement picture under the keypad, with its slogan in one
+// language.
+QImage werbung(const QString& spruch) {
     QImage bild = leer(266, 89, Qt::white);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -88,8 +89,7 @@ QImage werbung() {
     schrift.setPixelSize(12);
     schrift.setBold(false);
     p.setFont(schrift);
-    p.drawText(QRect(86, 48, 176, 26), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Ihr Euro-Rechner"));
+    p.drawText(QRect(86, 48, 176, 26), Qt::AlignLeft | Qt::AlignVCenter, spruch);
     return bild;
 }
 
@@ -112,6 +112,11 @@ int main(int argc, char** argv) {
     ok &= speichern(pfeil(false), ziel.filePath(QStringLiteral("programm/pfeilzu.bmp")));
     ok &= speichern(pfeil(true), ziel.filePath(QStringLiteral("bilder/aufzu.bmp")));
     ok &= speichern(muenze(), ziel.filePath(QStringLiteral("bilder/image1.bmp")));
-    ok &= speichern(werbung(), ziel.filePath(QStringLiteral("bilder/werbelogo.bmp")));
+    ok &= speichern(werbung(QStringLiteral("Ihr Euro-Rechner")),
+                    ziel.filePath(QStringLiteral("bilder/werbelogo.bmp")));
+    ok &= speichern(werbung(QStringLiteral("Your euro calculator")),
+                    ziel.filePath(QStringLiteral("bilder/werbelogo_en.bmp")));
+    ok &= speichern(werbung(QStringLiteral("La calcolatrice dell'euro")),
+                    ziel.filePath(QStringLiteral("bilder/werbelogo_it.bmp")));
     return ok ? 0 : 1;
 }

@@ -8,7 +8,11 @@
 // dialog and "Datum" the main window at the rates of 17 January 2015 (a
 // Saturday), both from the kurshistorie.sqlite of the program folder.
 // Questions are answered "Nein" and messages go to the error output, so it
-// never waits for anyone.
+// never waits for anyone. It speaks the language the program would choose
+// (LANGUAGE=en or LANGUAGE=it, German otherwise), with that language's
+// number and date formats.
+#include "app/Sprache.h"
+#include "data/Einstellungsdatei.h"
 #include "data/Globals.h"
 #include "editor/CurrencyEdit.h"
 #include "editor/Wechselkurse.h"
@@ -54,10 +58,14 @@ int main(int argc, char** argv) {
                              "[breit|wechselkurse|waehrung]\n");
         return 2;
     }
+    const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
+    const QLocale locale =
+        sprache.sprache() == u"en"   ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+        : sprache.sprache() == u"it" ? QLocale(QLocale::Italian, QLocale::Italy)
+                                     : QLocale(QLocale::German, QLocale::Austria);
     zirvanto::Globals globals;
     OhneNachfrage plattform;
-    zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]),
-                              QLocale(QLocale::German, QLocale::Austria));
+    zirvanto::Rechner rechner(globals, plattform, QString::fromLocal8Bit(argv[2]), locale);
     const QString art = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString titel = globals.einstellungen.Texte[1];
     std::unique_ptr<QWidget> fenster;
@@ -75,8 +83,10 @@ int main(int argc, char** argv) {
         fenster = std::make_unique<zirvanto::Status>(titel);
     } else if (art == QLatin1String("Download")) {
         auto status = std::make_unique<zirvanto::Status>(titel);
-        status->downloadZeigen(QStringLiteral("Die Kursgeschichte der EZB wird geladen..."),
-                               rechner.rechenwerk().locale());
+        status->downloadZeigen(
+            QCoreApplication::translate("zirvanto::Rechner",
+                                        "Die Kursgeschichte der EZB wird geladen..."),
+            rechner.rechenwerk().locale());
         status->fortschritt(412'000, 645'000);
         fenster = std::move(status);
     } else if (art == QLatin1String("Stichtag")) {
@@ -93,7 +103,9 @@ int main(int argc, char** argv) {
         options->Proxy->setText(QStringLiteral("proxy.verwaltung.beispiel-gemeinde.gv.at"));
         options->Port->setText(QStringLiteral("65535"));
         options->datum->setText(
-            QStringLiteral("Das letzte Update erfolgte am 31.12.2026 23:59:59."));
+            QCoreApplication::translate("zirvanto::Rechner", "Das letzte Update erfolgte am %1.")
+                .arg(zirvanto::allgemeinesDatum(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)),
+                                                locale)));
         fenster = std::move(options);
     } else if (art == QLatin1String("HilfeDialog")) {
         fenster = std::make_unique<zirvanto::HilfeDialog>(titel);
