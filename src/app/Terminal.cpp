@@ -1,5 +1,6 @@
 #include "app/Terminal.h"
 
+#include "app/Sprache.h"
 #include "app/Terminalbefehle.h"
 
 #include <QCommandLineParser>
@@ -60,65 +61,127 @@ QLocale terminalLocale() {
     return c;
 }
 
-QString hilfetext() {
-    return QStringLiteral(
-        "Aufruf: zirvanto\n"
-        "  oder: zirvanto --convert BETRAG VON [NACH...] [--date JJJJ-MM-TT]\n"
-        "  oder: zirvanto --list [--date JJJJ-MM-TT]\n"
-        "  oder: zirvanto --update\n"
-        "Ohne Argumente öffnet zirvanto sein Fenster. Mit einer Option arbeitet es im\n"
-        "Terminal, ohne Fenster und ohne Bildschirm, mit der Kurstabelle und den\n"
-        "Einstellungen des Fensters.\n"
-        "\n"
-        "  -c, --convert BETRAG VON [NACH...]\n"
-        "                 BETRAG in der Währung VON in jede Währung NACH umrechnen:\n"
-        "                 je Zeile der Code, ein Tabulator und der Wert, wie ihn die\n"
-        "                 Kurstabelle des Fensters zeigt; ohne NACH in den Euro und\n"
-        "                 in die Hauptwährung\n"
-        "      --list     die Währungen der Kurstabelle ausgeben: Code, Name, Kurs\n"
-        "                 und „manuell“ bei einem von Hand gesetzten Kurs, durch\n"
-        "                 Tabulatoren getrennt\n"
-        "      --date JJJJ-MM-TT\n"
-        "                 mit --convert oder --list: mit den Referenzkursen der EZB\n"
-        "                 dieses Tages rechnen (an einem Tag ohne Kurse mit denen\n"
-        "                 des Arbeitstags davor); lädt die Kursgeschichte der EZB,\n"
-        "                 wenn sie den Tag noch nicht enthält\n"
-        "      --update   die Wechselkurse aktualisieren wie „Update!“ im Fenster\n"
-        "                 und beide Dateien speichern; das Ergebnis steht auf der\n"
-        "                 Standardfehlerausgabe\n"
-        "  -h, --help     diese Hilfe anzeigen und beenden\n"
-        "      --version  Versionsinformation anzeigen und beenden\n"
-        "\n"
-        "BETRAG steht in der Zahlenform des Gebietsschemas („1.250,5“ unter de_DE)\n"
-        "oder mit Punkt als Dezimalzeichen und ohne Tausendertrennzeichen („1250.5“);\n"
-        "passen beide, gilt die Form des Gebietsschemas. Ein Minus davor macht den\n"
-        "Betrag negativ. Währungscodes gelten ohne Rücksicht auf Groß- und\n"
-        "Kleinschreibung; hat die Tabelle einen Code zweimal, gilt der erste Eintrag.\n"
-        "Unter dem Gebietsschema C oder POSIX stehen Werte und Kurse mit Punkt und\n"
-        "ohne Tausendertrennzeichen. Nur --update (beide Dateien) und --date (die\n"
-        "Kursgeschichte) schreiben in den Ordner des Programms.\n"
-        "\n"
-        "Beispiele:\n"
-        "  zirvanto --convert 1250 USD EUR ATS\n"
-        "  LC_ALL=C zirvanto -c -99.5 ats --date 2015-01-15\n"
-        "  zirvanto --update && zirvanto --list | cut -f1,3\n"
-        "\n"
-        "Exit-Status:\n"
-        "  0  Erfolg\n"
-        "  1  Update oder Laden der Kursgeschichte fehlgeschlagen, oder die Ausgabe\n"
-        "     ließ sich nicht schreiben\n"
-        "  2  falscher Aufruf: unbekannte Option, fehlendes Argument, ungültiger\n"
-        "     Betrag oder ungültiges Datum, oder ein Wert, der die Anzeige sprengt\n"
-        "  3  unbekannte Währung oder Währung ohne Kurs\n");
+// A text wrapped to 79 columns, its lines indented by `einzug`; `anfang`
+// stands before the first line, which starts on a line of its own when
+// `anfang` reaches into the indentation.
+QString umbrochen(const QString& text, int einzug, const QString& anfang = {}) {
+    QString ergebnis = !anfang.isEmpty() && anfang.size() >= einzug - 1 ? anfang + u'\n' : anfang;
+    QString zeile;
+    const auto zeileAbschliessen = [&] {
+        const qsizetype belegt = ergebnis.size() - ergebnis.lastIndexOf(u'\n') - 1;
+        ergebnis += QString(einzug - belegt, u' ') + zeile + u'\n';
+        zeile.clear();
+    };
+    for (const QString& wort : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!zeile.isEmpty() && einzug + zeile.size() + 1 + wort.size() > 79) zeileAbschliessen();
+        zeile += (zeile.isEmpty() ? QString() : QStringLiteral(" ")) + wort;
+    }
+    zeileAbschliessen();
+    return ergebnis;
+}
+
+// The help in the interface language. Option names, codes and examples
+// stand outside the translated texts.
+QString hilfetext(const QLocale& locale) {
+    const QString betrag = QCoreApplication::translate("Terminal", "BETRAG"),
+                  von = QCoreApplication::translate("Terminal", "VON"),
+                  nach = QCoreApplication::translate("Terminal", "NACH"),
+                  tag = QCoreApplication::translate("Terminal", "JJJJ-MM-TT");
+    const QString umrechnen = QStringLiteral("--convert %1 %2 [%3...]").arg(betrag, von, nach);
+    const QString datum = QStringLiteral("--date ") + tag;
+    QString text =
+        QCoreApplication::translate("Terminal", "Aufruf: %1\n  oder: %2\n  oder: %3\n  oder: %4\n")
+            .arg(QStringLiteral("zirvanto"),
+                 QStringLiteral("zirvanto %1 [%2]").arg(umrechnen, datum),
+                 QStringLiteral("zirvanto --list [%1]").arg(datum),
+                 QStringLiteral("zirvanto --update"));
+    text += umbrochen(QCoreApplication::translate(
+                          "Terminal",
+                          "Ohne Argumente öffnet zirvanto sein Fenster. Mit einer Option "
+                          "arbeitet es im Terminal, ohne Fenster und ohne Bildschirm, mit der "
+                          "Kurstabelle und den Einstellungen des Fensters."),
+                      0);
+    const std::pair<QString, QString> optionen[] = {
+        {QStringLiteral("-c, ") + umrechnen,
+         QCoreApplication::translate(
+             "Terminal",
+             "%1 in der Währung %2 in jede Währung %3 umrechnen: je Zeile der Code, ein "
+             "Tabulator und der Wert, wie ihn die Kurstabelle des Fensters zeigt; ohne %3 in den "
+             "Euro und in die Hauptwährung")
+             .arg(betrag, von, nach)},
+        {QStringLiteral("    --list"),
+         QCoreApplication::translate(
+             "Terminal",
+             "die Währungen der Kurstabelle ausgeben: Code, Name, Kurs und %1 bei einem von "
+             "Hand gesetzten Kurs, durch Tabulatoren getrennt")
+             .arg(zitiert(QCoreApplication::translate("Terminal", "manuell")))},
+        {QStringLiteral("    ") + datum,
+         QCoreApplication::translate(
+             "Terminal",
+             "mit %1 oder %2: mit den Referenzkursen der EZB dieses Tages rechnen (an einem "
+             "Tag ohne Kurse mit denen des Arbeitstags davor); lädt die Kursgeschichte der EZB, "
+             "wenn sie den Tag noch nicht enthält")
+             .arg(QStringLiteral("--convert"), QStringLiteral("--list"))},
+        {QStringLiteral("    --update"),
+         QCoreApplication::translate(
+             "Terminal",
+             "die Wechselkurse aktualisieren wie „Update!“ im Fenster und beide Dateien "
+             "speichern; das Ergebnis steht auf der Standardfehlerausgabe")},
+        {QStringLiteral("-h, --help"),
+         QCoreApplication::translate("Terminal", "diese Hilfe anzeigen und beenden")},
+        {QStringLiteral("    --version"),
+         QCoreApplication::translate("Terminal", "Versionsinformation anzeigen und beenden")},
+    };
+    text += u'\n';
+    for (const auto& [links, beschreibung] : optionen)
+        text += umbrochen(beschreibung, 17, QStringLiteral("  ") + links);
+    text +=
+        u'\n' +
+        umbrochen(QCoreApplication::translate(
+                      "Terminal",
+                      "%1 steht in der Zahlenform des Gebietsschemas (%2 unter %3) oder mit "
+                      "Punkt als Dezimalzeichen und ohne Tausendertrennzeichen (%4); passen "
+                      "beide, gilt die Form des Gebietsschemas. Ein Minus davor macht den Betrag "
+                      "negativ. Währungscodes gelten ohne Rücksicht auf Groß- und "
+                      "Kleinschreibung; hat die Tabelle einen Code zweimal, gilt der erste "
+                      "Eintrag. Unter dem Gebietsschema C oder POSIX stehen Werte und Kurse mit "
+                      "Punkt und ohne Tausendertrennzeichen. Nur %5 (beide Dateien) und %6 (die "
+                      "Kursgeschichte) schreiben in den Ordner des Programms.")
+                      .arg(betrag, zitiert(locale.toString(1250.5, 'f', 1)), locale.name(),
+                           zitiert(QStringLiteral("1250.5")), QStringLiteral("--update"),
+                           QStringLiteral("--date")),
+                  0);
+    text += u'\n' + QCoreApplication::translate("Terminal", "Beispiele:") +
+            QStringLiteral("\n  zirvanto --convert 1250 USD EUR ATS\n"
+                           "  LC_ALL=C zirvanto -c -99.5 ats --date 2015-01-15\n"
+                           "  zirvanto --update && zirvanto --list | cut -f1,3\n\n") +
+            QCoreApplication::translate("Terminal", "Exit-Status:") + u'\n';
+    const QString status[] = {
+        QCoreApplication::translate("Terminal", "Erfolg"),
+        QCoreApplication::translate(
+            "Terminal",
+            "Update oder Laden der Kursgeschichte fehlgeschlagen, oder die Ausgabe ließ sich "
+            "nicht schreiben"),
+        QCoreApplication::translate(
+            "Terminal",
+            "falscher Aufruf: unbekannte Option, fehlendes Argument, ungültiger Betrag oder "
+            "ungültiges Datum, oder ein Wert, der die Anzeige sprengt"),
+        QCoreApplication::translate("Terminal", "unbekannte Währung oder Währung ohne Kurs"),
+    };
+    for (int i = 0; i < 4; ++i)
+        text += umbrochen(status[i], 5, QStringLiteral("  %1").arg(i));
+    return text;
 }
 
 QString versionstext() {
     return QStringLiteral("zirvanto (Zirvanto) " ZIRVANTO_VERSION "\n"
-                          "Copyright (C) 2026 Zirvanto-Projekt\n"
-                          "Lizenz GPLv3+: GNU GPL Version 3 oder neuer "
-                          "<https://gnu.org/licenses/gpl.html>.\n"
-                          "Dies ist freie Software: Sie dürfen sie ändern und weitergeben.\n"
-                          "Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.\n");
+                          "Copyright (C) 2026 Zirvanto-Projekt\n") +
+           QCoreApplication::translate(
+               "Terminal", "Lizenz %1: %2, Fassung 3 oder neuer <%3>.\n"
+                           "Dies ist freie Software: Sie dürfen sie ändern und weitergeben.\n"
+                           "Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.\n")
+               .arg(QStringLiteral("GPLv3+"), QStringLiteral("GNU GPL"),
+                    QStringLiteral("https://gnu.org/licenses/gpl.html"));
 }
 
 // What the parser refused, in words.
@@ -127,17 +190,19 @@ QString parserfehler(const QCommandLineParser& parser, const QStringList& argume
     const QStringList unbekannt = parser.unknownOptionNames();
     if (!unbekannt.isEmpty()) {
         const QString name = unbekannt.first();
-        return QStringLiteral("unbekannte Option ") +
-               zitiert((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        return QCoreApplication::translate("Terminal", "unbekannte Option %1")
+            .arg(zitiert((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));
     }
     for (const QCommandLineOption& option : optionen) {
         const QString name = QStringLiteral("--") + option.names().constLast();
         if (option.valueName().isEmpty()) {
             for (const QString& a : argumente)
                 if (a.startsWith(name + u'='))
-                    return QStringLiteral("Option %1 nimmt keinen Wert").arg(zitiert(name));
+                    return QCoreApplication::translate("Terminal", "Option %1 nimmt keinen Wert")
+                        .arg(zitiert(name));
         } else if (argumente.constLast() == name) {
-            return QStringLiteral("Option %1 braucht einen Wert").arg(zitiert(name));
+            return QCoreApplication::translate("Terminal", "Option %1 braucht einen Wert")
+                .arg(zitiert(name));
         }
     }
     return parser.errorText();
@@ -163,6 +228,7 @@ bool terminalaufruf(int argc, char** argv) {
 int terminal(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zirvanto"));
+    const Uebersetzung sprache(spracheWaehlen(QLocale::system().uiLanguages()));
     const QLocale locale = terminalLocale();
 
     const auto option = [](std::initializer_list<const char*> namen, const char* wert = "") {
@@ -184,7 +250,7 @@ int terminal(int argc, char** argv) {
     const QStringList argumente = geschuetzt(QCoreApplication::arguments());
     if (!parser.parse(argumente)) return aufruffehler(parserfehler(parser, argumente, optionen));
 
-    if (parser.isSet(hilfeOption)) return ausgeben(hilfetext());
+    if (parser.isSet(hilfeOption)) return ausgeben(hilfetext(locale));
     if (parser.isSet(versionOption)) return ausgeben(versionstext());
 
     const QStringList positionen = entschuetzt(parser.positionalArguments());
@@ -193,25 +259,34 @@ int terminal(int argc, char** argv) {
     const bool update = parser.isSet(updateOption);
     if (umrechnen + liste + update > 1)
         return aufruffehler(
-            QStringLiteral("--convert, --list und --update schließen einander aus"));
+            QCoreApplication::translate("Terminal", "%1, %2 und %3 schließen einander aus")
+                .arg(QStringLiteral("--convert"), QStringLiteral("--list"),
+                     QStringLiteral("--update")));
     if (!umrechnen && !positionen.isEmpty())
-        return aufruffehler(QStringLiteral("unerwartetes Argument ") + zitiert(positionen.first()));
+        return aufruffehler(QCoreApplication::translate("Terminal", "unerwartetes Argument %1")
+                                .arg(zitiert(positionen.first())));
     std::optional<QDate> datum;
     if (parser.isSet(datumOption)) {
         const QString text = parser.value(datumOption);
         if (!umrechnen && !liste)
-            return aufruffehler(QStringLiteral("--date gilt nur mit --convert oder --list"));
+            return aufruffehler(
+                QCoreApplication::translate("Terminal", "%1 gilt nur mit %2 oder %3")
+                    .arg(QStringLiteral("--date"), QStringLiteral("--convert"),
+                         QStringLiteral("--list")));
         datum = datumLesen(text);
         if (!datum)
-            return aufruffehler(QStringLiteral("ungültiges Datum %1: JJJJ-MM-TT, vom 1999-01-04 "
-                                               "bis heute")
+            return aufruffehler(QCoreApplication::translate("Terminal",
+                                                            "ungültiges Datum %1: JJJJ-MM-TT, vom "
+                                                            "1999-01-04 bis heute")
                                     .arg(zitiert(text)));
     }
     if (umrechnen) return zirvanto::umrechnen(positionen, locale, datum);
     if (liste) return auflisten(locale, datum);
     if (update) return aktualisieren();
     return aufruffehler(
-        QStringLiteral("keine Aufgabe angegeben (--convert, --list oder --update)"));
+        QCoreApplication::translate("Terminal", "keine Aufgabe angegeben (%1, %2 oder %3)")
+            .arg(QStringLiteral("--convert"), QStringLiteral("--list"),
+                 QStringLiteral("--update")));
 }
 
 } // namespace zirvanto

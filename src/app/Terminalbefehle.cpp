@@ -90,7 +90,7 @@ std::optional<std::size_t> eintragSuchen(const Waehrungstabelle& tabelle, const 
 }
 
 void lesefehler(const QString& ordner, const QString& datei, const QString& fehler) {
-    melden(QStringLiteral("Datei %1 konnte nicht gelesen werden: %2")
+    melden(QCoreApplication::translate("Terminal", "Datei %1 konnte nicht gelesen werden: %2")
                .arg(zitiert(QDir::toNativeSeparators(QDir(ordner).filePath(datei))), fehler));
 }
 
@@ -132,10 +132,12 @@ int historieBereitstellen(Kurshistorie& historie, const Daten& daten, QDate gewa
     // Up to the last day fetched, no network is needed.
     if (letzter && gewaehlt <= *letzter) return Ausgang::Erfolg;
 
-    melden(letzter ? QStringLiteral("Die neuesten Kurse der EZB werden geladen...")
-                   : QStringLiteral("Die Kursgeschichte der EZB wird geladen..."));
+    melden(letzter ? QCoreApplication::translate("Terminal",
+                                                 "Die neuesten Kurse der EZB werden geladen...")
+                   : QCoreApplication::translate("Terminal",
+                                                 "Die Kursgeschichte der EZB wird geladen..."));
     if (!QDir().mkpath(daten.ordner)) {
-        melden(QStringLiteral("Ordner %1 konnte nicht angelegt werden")
+        melden(QCoreApplication::translate("Terminal", "Ordner %1 konnte nicht angelegt werden")
                    .arg(zitiert(QDir::toNativeSeparators(daten.ordner))));
         return Ausgang::Fehlschlag;
     }
@@ -145,16 +147,17 @@ int historieBereitstellen(Kurshistorie& historie, const Daten& daten, QDate gewa
     const Webretreiver::Runde runde(web, Webretreiver::Runde::Manuell);
     const Historienstand stand = abruf.auffuellen(std::min(gewaehlt, QDate::currentDate()));
     if (!stand.ersetzteDatei.isEmpty())
-        melden(QStringLiteral("Die Kursgeschichte %1 war beschädigt oder gehört einem anderen "
-                              "Programm: %2")
+        melden(QCoreApplication::translate("Terminal", "Die Kursgeschichte %1 war beschädigt oder "
+                                                       "gehört einem anderen Programm: %2")
                    .arg(zitiert(QDir::toNativeSeparators(historie.datei())), stand.ersetzteDatei));
     if (stand.ok) {
         // The history there still holds; its last day's rates apply.
         if (!stand.fehler.isEmpty()) melden(stand.fehler);
         return Ausgang::Erfolg;
     }
-    melden(QStringLiteral("Die Kursgeschichte der EZB konnte nicht geladen werden. ") +
-           stand.fehler);
+    melden(QCoreApplication::translate("Terminal",
+                                       "Die Kursgeschichte der EZB konnte nicht geladen werden. %1")
+               .arg(stand.fehler));
     return Ausgang::Fehlschlag;
 }
 
@@ -167,7 +170,9 @@ int tagAnwenden(Daten& daten, QDate gewaehlt) {
     if (const int status = historieBereitstellen(historie, daten, gewaehlt)) return status;
     const std::optional<QDate> tag = historie.genutzterTag(gewaehlt);
     if (!tag) {
-        melden(QStringLiteral("Die Kursgeschichte der EZB hat keinen Tag: ") + historie.fehler());
+        melden(
+            QCoreApplication::translate("Terminal", "Die Kursgeschichte der EZB hat keinen Tag: %1")
+                .arg(historie.fehler()));
         return Ausgang::Fehlschlag;
     }
     const QHash<QString, double> kurse = historie.kurseAm(*tag);
@@ -181,30 +186,40 @@ int tagAnwenden(Daten& daten, QDate gewaehlt) {
         daten.ohneKurs[i] = k.herkunft == Kursherkunft::KeinKurs;
     }
     if (*tag != gewaehlt)
-        melden(QStringLiteral("Für den %1 gelten die Kurse vom %2.")
+        melden(QCoreApplication::translate("Terminal", "Für den %1 gelten die Kurse vom %2.")
                    .arg(isoDatum(gewaehlt), isoDatum(*tag)));
     return Ausgang::Erfolg;
 }
 
 QString ohneKursText(const Daten& daten, std::size_t i) {
-    return QStringLiteral("Für %1 gibt es am %2 keinen Referenzkurs der EZB; gerechnet wird mit "
-                          "dem aktuellen Kurs.")
+    return QCoreApplication::translate("Terminal", "Für %1 gibt es am %2 keinen Referenzkurs der "
+                                                   "EZB; gerechnet wird mit dem aktuellen Kurs.")
         .arg(zitiert(daten.globals.Waehrungen[i].ISO), isoDatum(daten.tag));
 }
 
 // Why a request failed, in words.
 QString abruffehlerText(const Kursupdateergebnis& e) {
-    if (e.code == -1) return QStringLiteral("Die Antwort enthält keinen Kurs.");
+    if (e.code == -1)
+        return QCoreApplication::translate("Terminal", "Die Antwort enthält keinen Kurs.");
     switch (e.abruffehler) {
     case Abruffehler::Adresse:
-        return QStringLiteral("Die Adresse ist keine http- oder https-Adresse.");
-    case Abruffehler::Verbindung: return QStringLiteral("Der Server ist nicht erreichbar.");
-    case Abruffehler::Proxy: return QStringLiteral("Der Proxy ist nicht erreichbar.");
-    case Abruffehler::Frist: return QStringLiteral("Der Server hat nicht rechtzeitig geantwortet.");
-    case Abruffehler::Status: return QStringLiteral("Der Server hat mit einem Fehler geantwortet.");
-    case Abruffehler::Groesse: return QStringLiteral("Die Antwort ist zu groß.");
+        return QCoreApplication::translate("Terminal", "Die Adresse ist keine %1- oder %2-Adresse.")
+            .arg(QStringLiteral("http"), QStringLiteral("https"));
+    case Abruffehler::Verbindung:
+        return QCoreApplication::translate("Terminal", "Der Server ist nicht erreichbar.");
+    case Abruffehler::Proxy:
+        return QCoreApplication::translate("Terminal", "Der Proxy ist nicht erreichbar.");
+    case Abruffehler::Frist:
+        return QCoreApplication::translate("Terminal",
+                                           "Der Server hat nicht rechtzeitig geantwortet.");
+    case Abruffehler::Status:
+        return QCoreApplication::translate("Terminal",
+                                           "Der Server hat mit einem Fehler geantwortet.");
+    case Abruffehler::Groesse:
+        return QCoreApplication::translate("Terminal", "Die Antwort ist zu groß.");
     case Abruffehler::Umleitung:
-        return QStringLiteral("Die Umleitung des Servers wurde abgelehnt.");
+        return QCoreApplication::translate("Terminal",
+                                           "Die Umleitung des Servers wurde abgelehnt.");
     default: return QString();
     }
 }
@@ -217,19 +232,21 @@ void melden(const QString& text) {
 
 int aufruffehler(const QString& text) {
     melden(text);
-    schreiben(stderr, QStringLiteral("„zirvanto --help“ liefert weitere Informationen.\n"));
+    schreiben(stderr, QCoreApplication::translate("Terminal", "%1 liefert weitere Informationen.")
+                              .arg(zitiert(QStringLiteral("zirvanto --help"))) +
+                          u'\n');
     return Ausgang::Aufruffehler;
 }
 
 QString zitiert(const QString& text) {
-    return u'„' + text + u'“';
+    return QCoreApplication::translate("Terminal", "„%1“").arg(text);
 }
 
 int ausgeben(const QString& text) {
     schreiben(stdout, text);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        melden(QStringLiteral("Ausgabe ließ sich nicht schreiben: ") +
-               QString::fromLocal8Bit(std::strerror(errno)));
+        melden(QCoreApplication::translate("Terminal", "Ausgabe ließ sich nicht schreiben: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return Ausgang::Fehlschlag;
     }
     return Ausgang::Erfolg;
@@ -246,9 +263,13 @@ std::optional<QDate> datumLesen(const QString& text) {
 
 int umrechnen(const QStringList& argumente, const QLocale& locale, std::optional<QDate> datum) {
     if (argumente.size() < 2)
-        return aufruffehler(QStringLiteral("--convert braucht einen Betrag und eine Währung"));
+        return aufruffehler(
+            QCoreApplication::translate("Terminal", "%1 braucht einen Betrag und eine Währung")
+                .arg(QStringLiteral("--convert")));
     const std::optional<double> betrag = betragLesen(argumente[0], locale);
-    if (!betrag) return aufruffehler(QStringLiteral("ungültiger Betrag ") + zitiert(argumente[0]));
+    if (!betrag)
+        return aufruffehler(QCoreApplication::translate("Terminal", "ungültiger Betrag %1")
+                                .arg(zitiert(argumente[0])));
 
     Daten daten = datenLesen();
     const Waehrungstabelle& tabelle = daten.globals.Waehrungen;
@@ -257,10 +278,12 @@ int umrechnen(const QStringList& argumente, const QLocale& locale, std::optional
     for (const QString& code : argumente.sliced(1)) {
         const auto k = eintragSuchen(tabelle, code);
         if (!k) {
-            melden(QStringLiteral("unbekannte Währung ") + zitiert(code));
+            melden(QCoreApplication::translate("Terminal", "unbekannte Währung %1")
+                       .arg(zitiert(code)));
             unbekannt = true;
         } else if (!(tabelle[*k].Kurs > 0 && std::isfinite(tabelle[*k].Kurs))) {
-            melden(QStringLiteral("Währung %1 hat keinen Kurs").arg(zitiert(tabelle[*k].ISO)));
+            melden(QCoreApplication::translate("Terminal", "Währung %1 hat keinen Kurs")
+                       .arg(zitiert(tabelle[*k].ISO)));
             unbekannt = true;
         } else {
             eintraege.push_back(*k);
@@ -291,7 +314,9 @@ int umrechnen(const QStringList& argumente, const QLocale& locale, std::optional
         const Waehrung& ziel = tabelle[eintraege[i]];
         const std::optional<QString> wert = seitentext(euro, ziel.Kurs, locale);
         if (!wert) {
-            melden(QStringLiteral("der Betrag in %1 hat mehr Stellen, als die Anzeige fasst")
+            melden(QCoreApplication::translate("Terminal",
+                                               "der Betrag in %1 hat mehr Stellen, als die "
+                                               "Anzeige fasst")
                        .arg(zitiert(ziel.ISO)));
             return Ausgang::Aufruffehler;
         }
@@ -309,9 +334,10 @@ int auflisten(const QLocale& locale, std::optional<QDate> datum) {
     for (std::size_t k = 1; k < heute.size(); ++k) {
         if (!gelistet(heute[k])) continue;
         const Waehrung& w = daten.globals.Waehrungen[k];
-        const QString vermerk = datum && daten.ohneKurs[k] ? QStringLiteral("ohne Referenzkurs")
-                                : w.Manuell                ? QStringLiteral("manuell")
-                                                           : QString();
+        const QString vermerk = datum && daten.ohneKurs[k]
+                                    ? QCoreApplication::translate("Terminal", "ohne Referenzkurs")
+                                : w.Manuell ? QCoreApplication::translate("Terminal", "manuell")
+                                            : QString();
         text += w.ISO + u'\t' + w.Name + u'\t' + kurslistentext(w.Kurs, locale) + u'\t' + vermerk +
                 u'\n';
     }
@@ -336,7 +362,7 @@ int aktualisieren() {
     const QLocale locale = anzeigeLocale();
     const auto speicherfehler = [&](const QString& datei, const QString& fehler) {
         melden(
-            QStringLiteral("Datei %1 konnte nicht gespeichert werden: %2")
+            QCoreApplication::translate("Terminal", "Datei %1 konnte nicht gespeichert werden: %2")
                 .arg(zitiert(QDir::toNativeSeparators(QDir(ordner.programmordner).filePath(datei))),
                      fehler));
     };
@@ -352,8 +378,9 @@ int aktualisieren() {
     const Kursupdateergebnis ergebnis =
         kurseAktualisieren(globals, ordner.programmordner, web, locale);
     if (ergebnis.code != 0) {
-        melden(QStringLiteral("Die Wechselkurse konnten nicht geladen werden. ") +
-               abruffehlerText(ergebnis));
+        melden(QCoreApplication::translate("Terminal",
+                                           "Die Wechselkurse konnten nicht geladen werden. %1")
+                   .arg(abruffehlerText(ergebnis)));
         return Ausgang::Fehlschlag;
     }
     for (const Speicherfehler& f : ergebnis.speicherfehler)
@@ -364,10 +391,12 @@ int aktualisieren() {
     // to the next date chosen, which fills it.
     Kurshistorie historie(QDir(ordner.programmordner).filePath(Historiendateiname));
     Historienabruf(web, historie).updateVermerken(ergebnis);
-    melden((ergebnis.geaendert ? QStringLiteral("Die Wechselkurse wurden erfolgreich geladen. ")
-                               : QStringLiteral("Die Wechselkurse sind schon aktuell. ")) +
-           kursstandText(kursstand(globals.einstellungen), globals.jetzt().date(), locale)
-               .replace(u'\n', u' '));
+    melden((ergebnis.geaendert ? QCoreApplication::translate(
+                                     "Terminal", "Die Wechselkurse wurden erfolgreich geladen. %1")
+                               : QCoreApplication::translate(
+                                     "Terminal", "Die Wechselkurse sind schon aktuell. %1"))
+               .arg(kursstandText(kursstand(globals.einstellungen), globals.jetzt().date(), locale)
+                        .replace(u'\n', u' ')));
     return Ausgang::Erfolg;
 }
 

@@ -49,6 +49,7 @@ TEST_F(TerminalTest, OptionenBetraegeCodesUndExitStatus) {
         // Qt's own options still start the window, here on a platform that does not exist.
         {{"-platform", "keine", "-reverse"}, "de_DE", -1, "platform plugin \"keine\""},
         {{"--frob"}, "de_DE", 2, "unbekannte Option „--frob“"},
+        {{"--frob"}, "en_GB", 2, "unknown option \"--frob\""},
         {{"--convert=5", "EUR"}, "de_DE", 2, "Option „--convert“ nimmt keinen Wert"},
         {{"5", "EUR"}, "de_DE", 2, "unerwartetes Argument „5“"},
         {{"--list", "-c", "5", "EUR"}, "de_DE", 2, "schließen einander aus"},
