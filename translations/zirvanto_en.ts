@@ -835,4 +835,257 @@ The rates are more than a week old.</translation>
         <translation>Do you want to delete the selected currencies?</translation>
     </message>
 </context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>BETRAG</source>
+        <translation>AMOUNT</translation>
+    </message>
+    <message>
+        <source>VON</source>
+        <translation>FROM</translation>
+    </message>
+    <message>
+        <source>NACH</source>
+        <translation>TO</translation>
+    </message>
+    <message>
+        <source>JJJJ-MM-TT</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1
+  oder: %2
+  oder: %3
+  oder: %4
+</source>
+        <translation>Usage: %1
+  or:  %2
+  or:  %3
+  or:  %4
+</translation>
+    </message>
+    <message>
+        <source>Ohne Argumente öffnet zirvanto sein Fenster. Mit einer Option arbeitet es im Terminal, ohne Fenster und ohne Bildschirm, mit der Kurstabelle und den Einstellungen des Fensters.</source>
+        <translation>Without arguments zirvanto opens its window. With an option it works in the terminal, without a window or a display, with the window's rate table and settings.</translation>
+    </message>
+    <message>
+        <source>%1 in der Währung %2 in jede Währung %3 umrechnen: je Zeile der Code, ein Tabulator und der Wert, wie ihn die Kurstabelle des Fensters zeigt; ohne %3 in den Euro und in die Hauptwährung</source>
+        <translation>convert %1 of currency %2 into each currency %3: one line each with the code, a tab and the value as the window's rate table shows it; without %3 into the Euro and the main currency</translation>
+    </message>
+    <message>
+        <source>die Währungen der Kurstabelle ausgeben: Code, Name, Kurs und %1 bei einem von Hand gesetzten Kurs, durch Tabulatoren getrennt</source>
+        <translation>print the currencies of the rate table: code, name, rate and %1 for a rate set by hand, separated by tabs</translation>
+    </message>
+    <message>
+        <source>manuell</source>
+        <translation>hand-set</translation>
+    </message>
+    <message>
+        <source>mit %1 oder %2: mit den Referenzkursen der EZB dieses Tages rechnen (an einem Tag ohne Kurse mit denen des Arbeitstags davor); lädt die Kursgeschichte der EZB, wenn sie den Tag noch nicht enthält</source>
+        <translation>with %1 or %2: use the ECB's reference rates of that day (on a day without rates, those of the working day before); fetches the ECB's rate history when it does not hold that day yet</translation>
+    </message>
+    <message>
+        <source>die Wechselkurse aktualisieren wie „Update!“ im Fenster und beide Dateien speichern; das Ergebnis steht auf der Standardfehlerausgabe</source>
+        <translation>update the exchange rates as "Update!" in the window does and save both files; the outcome goes to standard error</translation>
+    </message>
+    <message>
+        <source>diese Hilfe anzeigen und beenden</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>Versionsinformation anzeigen und beenden</source>
+        <translation>show version information and exit</translation>
+    </message>
+    <message>
+        <source>%1 steht in der Zahlenform des Gebietsschemas (%2 unter %3) oder mit Punkt als Dezimalzeichen und ohne Tausendertrennzeichen (%4); passen beide, gilt die Form des Gebietsschemas. Ein Minus davor macht den Betrag negativ. Währungscodes gelten ohne Rücksicht auf Groß- und Kleinschreibung; hat die Tabelle einen Code zweimal, gilt der erste Eintrag. Unter dem Gebietsschema C oder POSIX stehen Werte und Kurse mit Punkt und ohne Tausendertrennzeichen. Nur %5 (beide Dateien) und %6 (die Kursgeschichte) schreiben in den Ordner des Programms.</source>
+        <translation>%1 is written in the locale's number format (%2 under %3) or with a point as decimal separator and no grouping (%4); where both fit, the locale's format counts. A leading minus makes the amount negative. Currency codes are matched without regard to case; where the table holds a code twice, the first entry counts. Under the C or POSIX locale values and rates are written with a point and no grouping. Only %5 (both files) and %6 (the rate history) write into the program's folder.</translation>
+    </message>
+    <message>
+        <source>Beispiele:</source>
+        <translation>Examples:</translation>
+    </message>
+    <message>
+        <source>Exit-Status:</source>
+        <translation>Exit status:</translation>
+    </message>
+    <message>
+        <source>Erfolg</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>Update oder Laden der Kursgeschichte fehlgeschlagen, oder die Ausgabe ließ sich nicht schreiben</source>
+        <translation>the update or the rate history download failed, or the output could not be written</translation>
+    </message>
+    <message>
+        <source>falscher Aufruf: unbekannte Option, fehlendes Argument, ungültiger Betrag oder ungültiges Datum, oder ein Wert, der die Anzeige sprengt</source>
+        <translation>usage error: unknown option, missing argument, invalid amount or date, or a value too long for the display</translation>
+    </message>
+    <message>
+        <source>unbekannte Währung oder Währung ohne Kurs</source>
+        <translation>unknown currency, or a currency without a rate</translation>
+    </message>
+    <message>
+        <source>Lizenz %1: %2, Fassung 3 oder neuer &lt;%3&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</source>
+        <translation>License %1: %2 version 3 or later &lt;%3&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Option %1 nimmt keinen Wert</source>
+        <translation>option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1, %2 und %3 schließen einander aus</source>
+        <translation>%1, %2 and %3 exclude each other</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit %2 oder %3</source>
+        <translation>%1 works only with %2 or %3</translation>
+    </message>
+    <message>
+        <source>ungültiges Datum %1: JJJJ-MM-TT, vom 1999-01-04 bis heute</source>
+        <translation>invalid date %1: YYYY-MM-DD, from 1999-01-04 up to today</translation>
+    </message>
+    <message>
+        <source>keine Aufgabe angegeben (%1, %2 oder %3)</source>
+        <translation>no task given (%1, %2 or %3)</translation>
+    </message>
+    <message>
+        <source>Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation>file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>Die neuesten Kurse der EZB werden geladen...</source>
+        <translation>Loading the ECB's latest rates...</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB wird geladen...</source>
+        <translation>Loading the ECB's rate history...</translation>
+    </message>
+    <message>
+        <source>Ordner %1 konnte nicht angelegt werden</source>
+        <translation>folder %1 could not be created</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte %1 war beschädigt oder gehört einem anderen Programm: %2</source>
+        <translation>The rate history %1 was damaged or belongs to another program: %2</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB konnte nicht geladen werden. %1</source>
+        <translation>The ECB's rate history could not be loaded. %1</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB hat keinen Tag: %1</source>
+        <translation>The ECB's rate history holds no day: %1</translation>
+    </message>
+    <message>
+        <source>Für den %1 gelten die Kurse vom %2.</source>
+        <translation>For %1 the rates of %2 apply.</translation>
+    </message>
+    <message>
+        <source>Für %1 gibt es am %2 keinen Referenzkurs der EZB; gerechnet wird mit dem aktuellen Kurs.</source>
+        <translation>The ECB has no reference rate for %1 on %2; the current rate is used.</translation>
+    </message>
+    <message>
+        <source>Die Antwort enthält keinen Kurs.</source>
+        <translation>The reply holds no rate.</translation>
+    </message>
+    <message>
+        <source>Die Adresse ist keine %1- oder %2-Adresse.</source>
+        <translation>The address is no %1 or %2 address.</translation>
+    </message>
+    <message>
+        <source>Der Server ist nicht erreichbar.</source>
+        <translation>The server cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Der Proxy ist nicht erreichbar.</source>
+        <translation>The proxy cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Der Server hat nicht rechtzeitig geantwortet.</source>
+        <translation>The server did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Der Server hat mit einem Fehler geantwortet.</source>
+        <translation>The server answered with an error.</translation>
+    </message>
+    <message>
+        <source>Die Antwort ist zu groß.</source>
+        <translation>The reply is too large.</translation>
+    </message>
+    <message>
+        <source>Die Umleitung des Servers wurde abgelehnt.</source>
+        <translation>The server's redirect was refused.</translation>
+    </message>
+    <message>
+        <source>%1 liefert weitere Informationen.</source>
+        <translation>Try %1 for more information.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>"%1"</translation>
+    </message>
+    <message>
+        <source>Ausgabe ließ sich nicht schreiben: %1</source>
+        <translation>output could not be written: %1</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Betrag und eine Währung</source>
+        <translation>%1 needs an amount and a currency</translation>
+    </message>
+    <message>
+        <source>ungültiger Betrag %1</source>
+        <translation>invalid amount %1</translation>
+    </message>
+    <message>
+        <source>unbekannte Währung %1</source>
+        <translation>unknown currency %1</translation>
+    </message>
+    <message>
+        <source>Währung %1 hat keinen Kurs</source>
+        <translation>currency %1 has no rate</translation>
+    </message>
+    <message>
+        <source>der Betrag in %1 hat mehr Stellen, als die Anzeige fasst</source>
+        <translation>the amount in %1 has more digits than the display holds</translation>
+    </message>
+    <message>
+        <source>ohne Referenzkurs</source>
+        <translation>no reference rate</translation>
+    </message>
+    <message>
+        <source>Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>file %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse konnten nicht geladen werden. %1</source>
+        <translation>The exchange rates could not be loaded. %1</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse wurden erfolgreich geladen. %1</source>
+        <translation>The exchange rates were loaded successfully. %1</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse sind schon aktuell. %1</source>
+        <translation>The exchange rates are up to date already. %1</translation>
+    </message>
+</context>
 </TS>

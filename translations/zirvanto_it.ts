@@ -835,4 +835,257 @@ I tassi di cambio risalgono a più di una settimana fa.</translation>
         <translation>Eliminare le valute selezionate?</translation>
     </message>
 </context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>BETRAG</source>
+        <translation>IMPORTO</translation>
+    </message>
+    <message>
+        <source>VON</source>
+        <translation>DA</translation>
+    </message>
+    <message>
+        <source>NACH</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>JJJJ-MM-TT</source>
+        <translation>AAAA-MM-GG</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1
+  oder: %2
+  oder: %3
+  oder: %4
+</source>
+        <translation>Uso: %1
+  o:  %2
+  o:  %3
+  o:  %4
+</translation>
+    </message>
+    <message>
+        <source>Ohne Argumente öffnet zirvanto sein Fenster. Mit einer Option arbeitet es im Terminal, ohne Fenster und ohne Bildschirm, mit der Kurstabelle und den Einstellungen des Fensters.</source>
+        <translation>Senza argomenti zirvanto apre la sua finestra. Con un'opzione lavora nel terminale, senza finestra né schermo, con la tabella dei cambi e le impostazioni della finestra.</translation>
+    </message>
+    <message>
+        <source>%1 in der Währung %2 in jede Währung %3 umrechnen: je Zeile der Code, ein Tabulator und der Wert, wie ihn die Kurstabelle des Fensters zeigt; ohne %3 in den Euro und in die Hauptwährung</source>
+        <translation>converte %1 nella valuta %2 in ogni valuta %3: una riga ciascuna con il codice, una tabulazione e il valore come lo mostra la tabella dei cambi della finestra; senza %3 in euro e nella valuta principale</translation>
+    </message>
+    <message>
+        <source>die Währungen der Kurstabelle ausgeben: Code, Name, Kurs und %1 bei einem von Hand gesetzten Kurs, durch Tabulatoren getrennt</source>
+        <translation>stampa le valute della tabella dei cambi: codice, nome, tasso e %1 per un tasso impostato a mano, separati da tabulazioni</translation>
+    </message>
+    <message>
+        <source>manuell</source>
+        <translation>manuale</translation>
+    </message>
+    <message>
+        <source>mit %1 oder %2: mit den Referenzkursen der EZB dieses Tages rechnen (an einem Tag ohne Kurse mit denen des Arbeitstags davor); lädt die Kursgeschichte der EZB, wenn sie den Tag noch nicht enthält</source>
+        <translation>con %1 o %2: usa i tassi di riferimento della BCE di quel giorno (in un giorno senza tassi, quelli del giorno lavorativo precedente); scarica lo storico dei cambi della BCE se non contiene ancora quel giorno</translation>
+    </message>
+    <message>
+        <source>die Wechselkurse aktualisieren wie „Update!“ im Fenster und beide Dateien speichern; das Ergebnis steht auf der Standardfehlerausgabe</source>
+        <translation>aggiorna i tassi di cambio come «Aggiorna!» nella finestra e salva entrambi i file; l'esito va sullo standard error</translation>
+    </message>
+    <message>
+        <source>diese Hilfe anzeigen und beenden</source>
+        <translation>mostra questo aiuto ed esce</translation>
+    </message>
+    <message>
+        <source>Versionsinformation anzeigen und beenden</source>
+        <translation>mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>%1 steht in der Zahlenform des Gebietsschemas (%2 unter %3) oder mit Punkt als Dezimalzeichen und ohne Tausendertrennzeichen (%4); passen beide, gilt die Form des Gebietsschemas. Ein Minus davor macht den Betrag negativ. Währungscodes gelten ohne Rücksicht auf Groß- und Kleinschreibung; hat die Tabelle einen Code zweimal, gilt der erste Eintrag. Unter dem Gebietsschema C oder POSIX stehen Werte und Kurse mit Punkt und ohne Tausendertrennzeichen. Nur %5 (beide Dateien) und %6 (die Kursgeschichte) schreiben in den Ordner des Programms.</source>
+        <translation>%1 si scrive nel formato numerico della lingua (%2 con %3) oppure con il punto come separatore decimale e senza separatore delle migliaia (%4); se valgono entrambi, vale il formato della lingua. Un meno davanti rende l'importo negativo. I codici delle valute valgono senza distinzione tra maiuscole e minuscole; se la tabella contiene un codice due volte, vale la prima voce. Con la lingua C o POSIX valori e tassi si scrivono con il punto e senza separatore delle migliaia. Solo %5 (entrambi i file) e %6 (lo storico dei cambi) scrivono nella cartella del programma.</translation>
+    </message>
+    <message>
+        <source>Beispiele:</source>
+        <translation>Esempi:</translation>
+    </message>
+    <message>
+        <source>Exit-Status:</source>
+        <translation>Stato di uscita:</translation>
+    </message>
+    <message>
+        <source>Erfolg</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>Update oder Laden der Kursgeschichte fehlgeschlagen, oder die Ausgabe ließ sich nicht schreiben</source>
+        <translation>l'aggiornamento o il download dello storico dei cambi non è riuscito, oppure l'output non si è potuto scrivere</translation>
+    </message>
+    <message>
+        <source>falscher Aufruf: unbekannte Option, fehlendes Argument, ungültiger Betrag oder ungültiges Datum, oder ein Wert, der die Anzeige sprengt</source>
+        <translation>uso errato: opzione sconosciuta, argomento mancante, importo o data non validi, oppure un valore troppo lungo per il display</translation>
+    </message>
+    <message>
+        <source>unbekannte Währung oder Währung ohne Kurs</source>
+        <translation>valuta sconosciuta o valuta senza tasso</translation>
+    </message>
+    <message>
+        <source>Lizenz %1: %2, Fassung 3 oder neuer &lt;%3&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</source>
+        <translation>Licenza %1: %2 versione 3 o successiva &lt;%3&gt;.
+Questo è software libero: si è liberi di modificarlo e ridistribuirlo.
+Non c'è ALCUNA GARANZIA, nei limiti permessi dalla legge.
+</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Option %1 nimmt keinen Wert</source>
+        <translation>l'opzione %1 non accetta un valore</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>l'opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>%1, %2 und %3 schließen einander aus</source>
+        <translation>%1, %2 e %3 si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit %2 oder %3</source>
+        <translation>%1 vale solo con %2 o %3</translation>
+    </message>
+    <message>
+        <source>ungültiges Datum %1: JJJJ-MM-TT, vom 1999-01-04 bis heute</source>
+        <translation>data non valida %1: AAAA-MM-GG, dal 1999-01-04 a oggi</translation>
+    </message>
+    <message>
+        <source>keine Aufgabe angegeben (%1, %2 oder %3)</source>
+        <translation>nessun compito indicato (%1, %2 o %3)</translation>
+    </message>
+    <message>
+        <source>Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation>impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Die neuesten Kurse der EZB werden geladen...</source>
+        <translation>Caricamento dei tassi più recenti della BCE...</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB wird geladen...</source>
+        <translation>Caricamento dello storico dei cambi della BCE...</translation>
+    </message>
+    <message>
+        <source>Ordner %1 konnte nicht angelegt werden</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte %1 war beschädigt oder gehört einem anderen Programm: %2</source>
+        <translation>Lo storico dei cambi %1 era danneggiato o appartiene a un altro programma: %2</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB konnte nicht geladen werden. %1</source>
+        <translation>Impossibile caricare lo storico dei cambi della BCE. %1</translation>
+    </message>
+    <message>
+        <source>Die Kursgeschichte der EZB hat keinen Tag: %1</source>
+        <translation>Lo storico dei cambi della BCE non contiene alcun giorno: %1</translation>
+    </message>
+    <message>
+        <source>Für den %1 gelten die Kurse vom %2.</source>
+        <translation>Per il %1 valgono i tassi del %2.</translation>
+    </message>
+    <message>
+        <source>Für %1 gibt es am %2 keinen Referenzkurs der EZB; gerechnet wird mit dem aktuellen Kurs.</source>
+        <translation>La BCE non ha un tasso di riferimento per %1 il %2; si usa il tasso attuale.</translation>
+    </message>
+    <message>
+        <source>Die Antwort enthält keinen Kurs.</source>
+        <translation>La risposta non contiene alcun tasso.</translation>
+    </message>
+    <message>
+        <source>Die Adresse ist keine %1- oder %2-Adresse.</source>
+        <translation>L'indirizzo non è un indirizzo %1 o %2.</translation>
+    </message>
+    <message>
+        <source>Der Server ist nicht erreichbar.</source>
+        <translation>Il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Der Proxy ist nicht erreichbar.</source>
+        <translation>Il proxy non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Der Server hat nicht rechtzeitig geantwortet.</source>
+        <translation>Il server non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>Der Server hat mit einem Fehler geantwortet.</source>
+        <translation>Il server ha risposto con un errore.</translation>
+    </message>
+    <message>
+        <source>Die Antwort ist zu groß.</source>
+        <translation>La risposta è troppo grande.</translation>
+    </message>
+    <message>
+        <source>Die Umleitung des Servers wurde abgelehnt.</source>
+        <translation>Il reindirizzamento del server è stato rifiutato.</translation>
+    </message>
+    <message>
+        <source>%1 liefert weitere Informationen.</source>
+        <translation>%1 fornisce ulteriori informazioni.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Ausgabe ließ sich nicht schreiben: %1</source>
+        <translation>impossibile scrivere l'output: %1</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Betrag und eine Währung</source>
+        <translation>%1 richiede un importo e una valuta</translation>
+    </message>
+    <message>
+        <source>ungültiger Betrag %1</source>
+        <translation>importo non valido %1</translation>
+    </message>
+    <message>
+        <source>unbekannte Währung %1</source>
+        <translation>valuta sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Währung %1 hat keinen Kurs</source>
+        <translation>la valuta %1 non ha un tasso</translation>
+    </message>
+    <message>
+        <source>der Betrag in %1 hat mehr Stellen, als die Anzeige fasst</source>
+        <translation>l'importo in %1 ha più cifre di quante ne contenga il display</translation>
+    </message>
+    <message>
+        <source>ohne Referenzkurs</source>
+        <translation>senza tasso di riferimento</translation>
+    </message>
+    <message>
+        <source>Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>impossibile salvare il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse konnten nicht geladen werden. %1</source>
+        <translation>Impossibile caricare i tassi di cambio. %1</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse wurden erfolgreich geladen. %1</source>
+        <translation>I tassi di cambio sono stati caricati correttamente. %1</translation>
+    </message>
+    <message>
+        <source>Die Wechselkurse sind schon aktuell. %1</source>
+        <translation>I tassi di cambio sono già aggiornati. %1</translation>
+    </message>
+</context>
 </TS>

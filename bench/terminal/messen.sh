@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Time of a terminal call, from exec to exit: "zirvanto --convert 1250 USD
 # EUR ATS" against two yardsticks that start a QCoreApplication, read one
-# small file and print a line, one linked with the same Qt libraries as
+# small file and print a line, one linked with the same libraries as
 # zirvanto (terminal_vergleich), one with QtCore alone (terminal_qtcore).
 # The median wall time of RUNDEN runs of each (100 unless set), taken in
 # turn so that a change in machine load hits all alike, with no display

@@ -5,8 +5,8 @@ namespace zirvanto {
 // Exit statuses of the terminal path.
 namespace Ausgang {
 inline constexpr int Erfolg = 0;
-inline constexpr int Fehlschlag = 1;         // the output could not be written
-inline constexpr int Aufruffehler = 2;       // bad option, argument or amount
+inline constexpr int Fehlschlag = 1;         // an update, a history fetch or the output failed
+inline constexpr int Aufruffehler = 2;       // bad option, argument, amount or date
 inline constexpr int UnbekannteWaehrung = 3; // a code not in the table, or without a rate
 } // namespace Ausgang
 
@@ -16,10 +16,11 @@ inline constexpr int UnbekannteWaehrung = 3; // a code not in the table, or with
 // window's start pays nothing for it.
 bool terminalaufruf(int argc, char** argv);
 
-// The terminal path: converts amounts or lists the currency table, with the
-// table and settings the window reads, and writes nothing. It runs on a
-// QCoreApplication alone: no platform plugin, no display, no fonts. Returns
-// the exit status.
+// The terminal path: converts amounts, lists the currency table (today's or
+// a past day's) or updates the rates, with the table, settings and history
+// the window uses. Only the update (both files) and a day the history does
+// not hold yet (the history) write. It runs on a QCoreApplication alone: no
+// platform plugin, no display, no fonts. Returns the exit status.
 int terminal(int argc, char** argv);
 
 } // namespace zirvanto

@@ -6,14 +6,11 @@
 #include "data/Zahlentext.h"
 #include "mainwindow/Options.h"
 #include "mainwindow/Status.h"
-#include "online/Antwortleser.h"
-#include "online/Bilddatei.h"
 #include "online/Kursupdate.h"
 #include "plattform/Plattform.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,9 +25,6 @@ namespace zirvanto {
 
 namespace {
 
-// The program's identifier towards the program server, appended to every
-// request to the script and to the addresses it hands out.
-const QString Programmkennung = QStringLiteral("&rechner=1010");
 const char* const Fehlermeldung = QT_TRANSLATE_NOOP(
     "zirvanto::Rechner", "Fehler: die Wechselkurse konnten nicht geladen werden!");
 constexpr int GroessterPort = 65535;
@@ -90,41 +84,13 @@ void Rechner::onlineEinrichten() {
 }
 
 void Rechner::ServerAnmelden() {
-    // Registration and logo exist only for a program server.
-    if (globals_.Programmserver.isEmpty()) return;
-    Einstellungen& e = globals_.einstellungen;
-    webretreiver_.proxyUndProtokollSetzen(e);
-    // A failed install request is not repeated: the next one announces a start.
-    const QString aktion =
-        e.FreshInstalled ? QStringLiteral("?action=install") : QStringLiteral("?action=startup");
-    e.FreshInstalled = false;
-    webretreiver_.zugangSetzen(e);
-    const Abruf abruf =
-        webretreiver_.textOeffnen(serverSkript(globals_.Programmserver) + aktion + Programmkennung);
-    if (!abruf || abruf.text.isEmpty()) return;
-
-    const Anmeldeantwort antwort = anmeldeantwortLesen(abruf.text);
-    const auto uebernehmen = [](QString& ziel, const std::optional<QString>& wert) {
-        if (wert) ziel = *wert;
-    };
-    uebernehmen(e.WerbeURL, antwort.WerbeURL);
-    uebernehmen(e.LogoURL, antwort.LogoURL);
-    uebernehmen(e.CurrencyURL, antwort.CurrencyURL);
-    uebernehmen(e.FlagURL, antwort.FlagURL);
-    for (std::size_t k = 1; k < e.Texte.size(); ++k)
-        uebernehmen(e.Texte[k], antwort.Texte[k]);
+    if (!serverAnmelden(globals_, webretreiver_)) return;
     IniSpeichern();
     globals_.ServerAngemeldet = true;
 }
 
 void Rechner::LogoHerunterladen() {
-    if (globals_.Programmserver.isEmpty()) return;
-    webretreiver_.vorbereiten(globals_.einstellungen);
-    const Abruf abruf =
-        webretreiver_.bytesOeffnen(globals_.einstellungen.LogoURL + Programmkennung);
-    // Shown from the next start; an existing logo stays when this fails.
-    if (abruf)
-        bildSchreiben(QDir(programmordner_).filePath(QStringLiteral("logo.bmp")), abruf.bytes);
+    logoHerunterladen(globals_, programmordner_, webretreiver_);
 }
 
 int16_t Rechner::KurseHerunterladen(bool showMessages) {

@@ -15,6 +15,43 @@ QString mitKennung(const QString& adresse, const QString& programmserver) {
     return programmserver.isEmpty() ? adresse : adresse + QStringLiteral("&rechner=1010");
 }
 
+bool serverAnmelden(Globals& globals, Webretreiver& webretreiver) {
+    // Registration and logo exist only for a program server.
+    if (globals.Programmserver.isEmpty()) return false;
+    Einstellungen& e = globals.einstellungen;
+    webretreiver.proxyUndProtokollSetzen(e);
+    // A failed install request is not repeated: the next one announces a start.
+    const QString aktion =
+        e.FreshInstalled ? QStringLiteral("?action=install") : QStringLiteral("?action=startup");
+    e.FreshInstalled = false;
+    webretreiver.zugangSetzen(e);
+    const Abruf abruf = webretreiver.textOeffnen(
+        mitKennung(serverSkript(globals.Programmserver) + aktion, globals.Programmserver));
+    if (!abruf || abruf.text.isEmpty()) return false;
+
+    const Anmeldeantwort antwort = anmeldeantwortLesen(abruf.text);
+    const auto uebernehmen = [](QString& ziel, const std::optional<QString>& wert) {
+        if (wert) ziel = *wert;
+    };
+    uebernehmen(e.WerbeURL, antwort.WerbeURL);
+    uebernehmen(e.LogoURL, antwort.LogoURL);
+    uebernehmen(e.CurrencyURL, antwort.CurrencyURL);
+    uebernehmen(e.FlagURL, antwort.FlagURL);
+    for (std::size_t k = 1; k < e.Texte.size(); ++k)
+        uebernehmen(e.Texte[k], antwort.Texte[k]);
+    return true;
+}
+
+void logoHerunterladen(const Globals& globals, const QString& programmordner,
+                       Webretreiver& webretreiver) {
+    if (globals.Programmserver.isEmpty()) return;
+    webretreiver.vorbereiten(globals.einstellungen);
+    const Abruf abruf = webretreiver.bytesOeffnen(
+        mitKennung(globals.einstellungen.LogoURL, globals.Programmserver));
+    if (abruf)
+        bildSchreiben(QDir(programmordner).filePath(QStringLiteral("logo.bmp")), abruf.bytes);
+}
+
 Kursupdateergebnis kurseAktualisieren(Globals& globals, const QString& programmordner,
                                       Webretreiver& webretreiver, const QLocale& locale) {
     Einstellungen& e = globals.einstellungen;

@@ -44,6 +44,17 @@ struct Kursupdateergebnis {
 // server the address as it stands.
 QString mitKennung(const QString& adresse, const QString& programmserver);
 
+// The registration with a program server (nothing without one): the install
+// request while FreshInstalled is set, which it clears, else the start-up
+// request. A non-empty reply sets the addresses and texts it holds; only
+// then is the result true, and the caller saves the settings.
+bool serverAnmelden(Globals& globals, Webretreiver& webretreiver);
+
+// The program server's logo into "logo.bmp" in the program folder, shown
+// from the next start; an existing logo stays when the download fails.
+void logoHerunterladen(const Globals& globals, const QString& programmordner,
+                       Webretreiver& webretreiver);
+
 // Fetches CurrencyURL, merges its records into the table, fetches the flag
 // pictures missing from the program folder, sets the update time and the
 // reference date (the ECB feed's, else the update's) and saves the

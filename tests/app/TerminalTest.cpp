@@ -1,48 +1,20 @@
 // The real program on the terminal, linked into a temporary program folder
 // and run without any display variable.
+#include "historie/Kurshistorie.h"
 #include "support/Programmordner.h"
-
-#include <QProcess>
-#include <QRegularExpression>
-
-#include <unistd.h>
+#include "support/Terminallauf.h"
 
 namespace zirvanto {
 namespace {
 
-struct Lauf {
-    int status;
-    QString aus, fehler;
-};
+using test::Lauf;
 
 class TerminalTest : public Programmordner {
 protected:
-    // The program folder is the folder of the executable.
-    void SetUp() override {
-        ASSERT_TRUE(QDir(ordner.path()).mkpath("bin"));
-        ASSERT_TRUE(::link(ZIRVANTO_PROGRAMM, qPrintable(programm)) == 0 ||
-                    QFile::copy(ZIRVANTO_PROGRAMM, programm));
-    }
-
-    // `umgebung`: the locale, then further variables as NAME=VALUE.
+    void SetUp() override { ASSERT_TRUE(test::programmAnlegen(programm)); }
     Lauf starten(const QStringList& argumente, const QString& umgebung = "de_DE") const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        static const QRegularExpression weg("^(LC_.*|LANG.*|DISPLAY|WAYLAND_DISPLAY|QT_.*)$");
-        for (const QString& name : env.keys())
-            if (weg.match(name).hasMatch()) env.remove(name);
-        QStringList setzen = umgebung.split(' ');
-        setzen[0].prepend("LC_ALL=");
-        for (const QString& paar : setzen << "XDG_DATA_HOME=" + pfad("daten"))
-            env.insert(paar.section('=', 0, 0), paar.section('=', 1));
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(programm, argumente);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return test::terminalStarten(programm, argumente, umgebung, pfad("daten"));
     }
-
     const QString programm = pfad("bin/zirvanto");
 };
 
@@ -77,6 +49,7 @@ TEST_F(TerminalTest, OptionenBetraegeCodesUndExitStatus) {
         // Qt's own options still start the window, here on a platform that does not exist.
         {{"-platform", "keine", "-reverse"}, "de_DE", -1, "platform plugin \"keine\""},
         {{"--frob"}, "de_DE", 2, "unbekannte Option „--frob“"},
+        {{"--frob"}, "en_GB", 2, "unknown option \"--frob\""},
         {{"--convert=5", "EUR"}, "de_DE", 2, "Option „--convert“ nimmt keinen Wert"},
         {{"5", "EUR"}, "de_DE", 2, "unerwartetes Argument „5“"},
         {{"--list", "-c", "5", "EUR"}, "de_DE", 2, "schließen einander aus"},
@@ -114,6 +87,56 @@ TEST_F(TerminalTest, InstalliertLiestOhneZuSchreiben) {
     schreiben("daten/Zirvanto/currency.ini", "ATS:Schilling: 10:: 0\r\n");
     EXPECT_EQ(starten({"-c", "1", "EUR", "ATS"}).aus, "ATS\t10,00\n");
     EXPECT_EQ(QDir(pfad("daten/Zirvanto")).entryList(QDir::Files), QStringList{"currency.ini"});
+}
+
+// Rates of a past day from a small history: a Thursday and a Friday that
+// does not quote CHF; ATS has its fixed rate, XAU is never quoted. Any
+// request goes to a proxy that refuses: nothing leaves the machine.
+TEST_F(TerminalTest, DatumAusDerKursgeschichte) {
+    schreiben("bin/currency.ini", "ATS:Schilling: 13.7603:: 0\r\nUSD:US-Dollar: 1.1415:: 1\r\n"
+                                  "CHF:Franken: .9412:: 0\r\nXAU:Gold: .0005:: 0\r\n");
+    schreiben("bin/zirvanto.ini", "Main = ATS\r\nProxy = 127.0.0.1\r\nPort = 9\r\n");
+    // Without a history it is fetched first; that fails, and nothing is written.
+    const Lauf ohne = starten({"-c", "1", "EUR", "USD", "--date", "2015-01-15"});
+    EXPECT_TRUE(ohne.status == 1 && ohne.aus.isEmpty() && ohne.fehler.contains("wird geladen...") &&
+                ohne.fehler.contains("konnte nicht geladen werden"))
+        << ohne.fehler.toStdString();
+    EXPECT_FALSE(QFile::exists(pfad("bin/kurshistorie.sqlite")));
+    Kurshistorie historie(pfad("bin/kurshistorie.sqlite"));
+    ASSERT_TRUE(historie.ersetzen({{QDate(2015, 1, 15), {{"USD", 1.1633}, {"CHF", 1.028}}},
+                                   {QDate(2015, 1, 16), {{"USD", 1.1535}}}}));
+    const struct {
+        QStringList argumente;
+        int status;
+        QString aus, fehler; // stdout, and part of stderr (empty: none at all)
+    } faelle[] = {
+        // clang-format off
+        {{"-c", "100", "EUR", "USD", "ATS", "--date", "2015-01-16"}, 0,
+         "USD\t115,35\nATS\t1.376,03\n", ""},
+        {{"--date=2015-01-17", "-c", "100", "EUR", "USD", "CHF"}, 0, "USD\t115,35\nCHF\t94,12\n",
+         "Für den 2015-01-17 gelten die Kurse vom 2015-01-16."},
+        {{"-c", "1", "xau", "--date", "2015-01-16"}, 0, "EUR\t2.000,00\nATS\t27.520,60\n",
+         "Für „XAU“ gibt es am 2015-01-16 keinen Referenzkurs der EZB"},
+        {{"--list", "--date", "2015-01-15"}, 0, "ATS\tSchilling\t13,7603\t\nUSD\tUS-Dollar\t1,1633\t\n"
+         "CHF\tFranken\t1,028\t\nXAU\tGold\t0,0005\tohne Referenzkurs\n", ""},
+        // Past the history's last day: the newest rates cannot be fetched, its last day holds.
+        {{"-c", "1", "EUR", "USD", "--date", "2015-01-20"}, 0, "USD\t1,15\n",
+         "Für den 2015-01-20 gelten die Kurse vom 2015-01-16."},
+        {{"--list", "--date", "1999-01-01"}, 2, "", "ungültiges Datum „1999-01-01“"},
+        {{"--list", "--date", "2999-01-01"}, 2, "", "ungültiges Datum"},
+        {{"--list", "--date", "2015-1-15"}, 2, "", "ungültiges Datum"},
+        {{"--list", "--date"}, 2, "", "Option „--date“ braucht einen Wert"},
+        {{"--date", "2015-01-15"}, 2, "", "--date gilt nur mit --convert oder --list"},
+        // clang-format on
+    };
+    for (const auto& f : faelle) {
+        const Lauf lauf = starten(f.argumente);
+        const std::string name = f.argumente.join(' ').toStdString();
+        EXPECT_EQ(lauf.status, f.status) << name;
+        EXPECT_EQ(lauf.aus, f.aus) << name;
+        EXPECT_TRUE(f.fehler.isEmpty() ? lauf.fehler.isEmpty() : lauf.fehler.contains(f.fehler))
+            << name << ": " << lauf.fehler.toStdString();
+    }
 }
 
 } // namespace
