@@ -301,6 +301,13 @@ The rates are more than a week old.</translation>
     </message>
 </context>
 <context>
+    <name>Webretreiver</name>
+    <message>
+        <source>Das Netzwerkmodul fehlt: %1</source>
+        <translation>The network module is missing: %1</translation>
+    </message>
+</context>
+<context>
     <name>zirvanto::CurrencyEdit</name>
     <message>
         <source>Wechselkurs bearbeiten</source>

@@ -301,6 +301,13 @@ I tassi di cambio risalgono a più di una settimana fa.</translation>
     </message>
 </context>
 <context>
+    <name>Webretreiver</name>
+    <message>
+        <source>Das Netzwerkmodul fehlt: %1</source>
+        <translation>Manca il modulo di rete: %1</translation>
+    </message>
+</context>
+<context>
     <name>zirvanto::CurrencyEdit</name>
     <message>
         <source>Wechselkurs bearbeiten</source>

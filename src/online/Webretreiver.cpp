@@ -2,23 +2,17 @@
 
 #include "data/Einstellungen.h"
 
+#include <QCoreApplication>
 #include <QCursor>
-#include <QEventLoop>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QLibrary>
 #include <QStringDecoder>
-#include <QTimer>
-
-#include <memory>
 
 namespace zirvanto {
 
 namespace {
-
-constexpr int HoechstensUmleitungen = 5;
 
 // The busy cursor for as long as the object lives, whatever way a request
 // ends. Without a QGuiApplication (a run in the terminal) there is no cursor.
@@ -37,38 +31,35 @@ private:
     const bool aktiv_;
 };
 
-struct SpaeterLoeschen {
-    void operator()(QObject* o) const { o->deleteLater(); }
-};
-
-Abruffehler fehlerart(QNetworkReply::NetworkError fehler, int status) {
-    if (status >= 400) return Abruffehler::Status;
-    switch (fehler) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::UnknownNetworkError: return Abruffehler::Verbindung;
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::UnknownProxyError: return Abruffehler::Proxy;
-    case QNetworkReply::ProtocolUnknownError: // only a redirect can lead to another scheme
-    case QNetworkReply::TooManyRedirectsError:
-    case QNetworkReply::InsecureRedirectError: return Abruffehler::Umleitung;
-    default: return Abruffehler::Sonstiges;
-    }
-}
-
 QString textAus(const QByteArray& bytes, const QString& inhaltstyp) {
     const bool utf8 = inhaltstyp.contains(QLatin1String("charset=utf-8"), Qt::CaseInsensitive) ||
                       inhaltstyp.contains(QLatin1String("charset=\"utf-8\""), Qt::CaseInsensitive);
     QStringDecoder decoder = utf8 ? QStringDecoder(QStringDecoder::Utf8)
                                   : QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
+}
+
+// The network module: where the tests built it, else beside the program
+// (a program folder, or the build), else where it is installed.
+std::unique_ptr<Netz> netzLaden() {
+    QStringList orte;
+    if (!Webretreiver::modulpfad.isEmpty()) orte << Webretreiver::modulpfad;
+    const QDir programm(QCoreApplication::applicationDirPath());
+    orte << programm.filePath(QStringLiteral("zirvanto_netz.so"))
+         << programm.filePath(QStringLiteral(ZIRVANTO_INSTALLIERTES_MODUL "/zirvanto_netz.so"));
+    QString fehler;
+    for (const QString& ort : orte) {
+        if (!QFileInfo::exists(ort)) continue;
+        QLibrary modul(ort);
+        if (const auto erzeugen = reinterpret_cast<NetzErzeugen>(modul.resolve(NetzErzeugenName)))
+            return std::unique_ptr<Netz>(erzeugen());
+        fehler = modul.errorString();
+    }
+    qWarning(
+        "zirvanto: %s",
+        qUtf8Printable(QCoreApplication::translate("Webretreiver", "Das Netzwerkmodul fehlt: %1")
+                           .arg(fehler.isEmpty() ? orte.join(QLatin1String(", ")) : fehler)));
+    return nullptr;
 }
 
 } // namespace
@@ -114,92 +105,37 @@ Abruf Webretreiver::oeffnen(const QString& adresse, qint64 hoechstens, bool alsT
         return abruf;
     }
 
+    Netzanfrage anfrage;
+    anfrage.adresse = url;
+    anfrage.kennung = QByteArrayLiteral("Zirvanto/" ZIRVANTO_VERSION);
+    anfrage.hoechstens = hoechstens;
+    anfrage.fristen = fristen_;
     // Never the system's proxy settings: the named proxy, or none.
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
     if (AccessType == Zugang::BenannterProxy) {
         const qsizetype doppelpunkt = Proxy.lastIndexOf(u':');
         QString host = Proxy.left(doppelpunkt).trimmed();
         // A proxy typed as an address ("http://proxy") means its host.
         if (const qsizetype schema = host.indexOf(QLatin1String("://")); schema >= 0)
             host = host.sliced(schema + 3);
-        proxy =
-            QNetworkProxy(QNetworkProxy::HttpProxy, host, Proxy.sliced(doppelpunkt + 1).toUShort());
+        anfrage.ueberProxy = true;
+        anfrage.proxyHost = host;
+        anfrage.proxyPort = Proxy.sliced(doppelpunkt + 1).toUShort();
     }
-    if (!netz_) netz_ = std::make_unique<QNetworkAccessManager>();
-    netz_->setProxy(proxy);
-
-    QNetworkRequest anfrage(url);
-    anfrage.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Zirvanto/" ZIRVANTO_VERSION));
-    anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    anfrage.setMaximumRedirectsAllowed(HoechstensUmleitungen);
+    if (!netz_) netz_ = netzLaden();
+    if (!netz_) {
+        abruf.fehler = Abruffehler::Sonstiges;
+        return abruf;
+    }
 
     const Sanduhr sanduhr;
-    abruf = warten(netz_->get(anfrage), hoechstens, alsText);
+    Netzantwort antwort = netz_->holen(
+        anfrage, [this](qint64 empfangen, qint64 gesamt) { emit fortschritt(empfangen, gesamt); });
+    abruf = std::move(antwort.abruf);
+    if (abruf && alsText) abruf.text = textAus(abruf.bytes, antwort.inhaltstyp);
     // Through a proxy, a connection that cannot be made is the proxy's.
     if (abruf.fehler == Abruffehler::Verbindung && AccessType == Zugang::BenannterProxy)
         abruf.fehler = Abruffehler::Proxy;
     rundeVermerken(url, abruf.fehler);
-    return abruf;
-}
-
-Abruf Webretreiver::warten(QNetworkReply* antwortRoh, qint64 hoechstens, bool alsText) {
-    const std::unique_ptr<QNetworkReply, SpaeterLoeschen> antwort(antwortRoh);
-    Abruf abruf;
-    Abruffehler abbruch = Abruffehler::Keiner;
-    QEventLoop schleife;
-    QTimer still;
-    QTimer gesamt;
-    still.setSingleShot(true);
-    still.setTimerType(Qt::PreciseTimer);
-    gesamt.setTimerType(Qt::PreciseTimer);
-    gesamt.setSingleShot(true);
-
-    const auto abbrechen = [&](Abruffehler grund) {
-        if (abbruch == Abruffehler::Keiner) abbruch = grund;
-        antwort->abort();
-    };
-    const auto daten = [&] {
-        still.start(fristen_.ohneDaten);
-        const int status = antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (status >= 300 && status < 400) return; // a redirect's own body is not kept
-        const QVariant laenge = antwort->header(QNetworkRequest::ContentLengthHeader);
-        if (laenge.isValid() && laenge.toLongLong() > hoechstens)
-            return abbrechen(Abruffehler::Groesse);
-        abruf.bytes += antwort->readAll();
-        if (abruf.bytes.size() > hoechstens) abbrechen(Abruffehler::Groesse);
-    };
-    connect(&still, &QTimer::timeout, &schleife, [&] { abbrechen(Abruffehler::Frist); });
-    connect(&gesamt, &QTimer::timeout, &schleife, [&] { abbrechen(Abruffehler::Frist); });
-    connect(antwort.get(), &QNetworkReply::metaDataChanged, &schleife, daten);
-    connect(antwort.get(), &QNetworkReply::readyRead, &schleife, daten);
-    connect(antwort.get(), &QNetworkReply::redirected, &schleife, [&] { still.start(); });
-    connect(antwort.get(), &QNetworkReply::finished, &schleife, &QEventLoop::quit);
-    connect(antwort.get(), &QNetworkReply::downloadProgress, this, &Webretreiver::fortschritt);
-    still.start(fristen_.ohneDaten);
-    gesamt.start(fristen_.gesamt);
-    if (!antwort->isFinished()) schleife.exec(QEventLoop::ExcludeUserInputEvents);
-
-    const int status = antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    abruf.adresse = antwort->url();
-    if (abbruch != Abruffehler::Keiner) {
-        abruf.fehler = abbruch;
-    } else if (antwort->error() != QNetworkReply::NoError) {
-        abruf.fehler = fehlerart(antwort->error(), status);
-    } else if (status < 200 || status >= 300) {
-        abruf.fehler = Abruffehler::Status;
-    } else {
-        abruf.bytes += antwort->readAll();
-        if (abruf.bytes.size() > hoechstens) abruf.fehler = Abruffehler::Groesse;
-    }
-    if (!abruf) {
-        abruf.bytes.clear();
-        return abruf;
-    }
-    if (alsText)
-        abruf.text =
-            textAus(abruf.bytes, antwort->header(QNetworkRequest::ContentTypeHeader).toString());
     return abruf;
 }
 

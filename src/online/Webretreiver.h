@@ -1,55 +1,17 @@
 #pragma once
 
-#include <QByteArray>
+#include "online/Netz.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QUrl>
 
-#include <chrono>
-#include <cstdint>
 #include <memory>
 #include <optional>
-
-class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace zirvanto {
 
 struct Einstellungen;
-
-// How long a request may take: without any data, and for the whole
-// transfer. A request past either fails.
-struct Fristen {
-    std::chrono::milliseconds ohneDaten{10'000};
-    std::chrono::milliseconds gesamt{20'000};
-};
-
-// Largest reply bodies that are taken.
-inline constexpr qint64 GroessterText = 4 << 20;
-inline constexpr qint64 GroessteBytes = 1 << 20;
-
-// Why a request failed.
-enum class Abruffehler {
-    Keiner,
-    Adresse,       // not an http or https address
-    Verbindung,    // host not found, connection refused, network down
-    Proxy,         // the proxy cannot be reached or refuses
-    Frist,         // past a deadline
-    Status,        // the server answered with an HTTP error status
-    Groesse,       // the reply is larger than the cap
-    Umleitung,     // too many redirects, or one to a less safe address
-    Uebersprungen, // not sent: its host was found unreachable in this round
-    Sonstiges,
-};
-
-struct Abruf {
-    Abruffehler fehler = Abruffehler::Keiner;
-    QByteArray bytes; // the body, as received
-    QString text;     // the body decoded, for a text request
-    QUrl adresse;     // where the body came from, after redirects
-    explicit operator bool() const { return fehler == Abruffehler::Keiner; }
-};
 
 // The program's blocking HTTP client. Each request is prepared from the
 // settings (proxy, protocol, access type), then waits in a local event
@@ -64,6 +26,10 @@ public:
 
     explicit Webretreiver(Fristen fristen = {}, QObject* parent = nullptr);
     ~Webretreiver() override;
+
+    // The network module's file; empty: beside the program, then where it
+    // is installed. Tests name the one they built.
+    static inline QString modulpfad;
 
     // "host:port" of the proxy; used with the access type BenannterProxy.
     QString Proxy;
@@ -119,11 +85,10 @@ private:
     };
 
     Abruf oeffnen(const QString& adresse, qint64 hoechstens, bool alsText);
-    Abruf warten(QNetworkReply* antwort, qint64 hoechstens, bool alsText);
     void rundeVermerken(const QUrl& adresse, Abruffehler fehler);
     bool uebersprungen(const QUrl& adresse) const;
 
-    std::unique_ptr<QNetworkAccessManager> netz_; // made at the first request
+    std::unique_ptr<Netz> netz_; // the network module's, loaded at the first request
     Fristen fristen_;
     std::optional<Zustand> runde_;
 };

@@ -3,7 +3,9 @@
 the way a desktop sees it: the desktop entry and the AppStream metainfo
 validate, and the installed program, started with HOME and the XDG folders
 in a temporary folder, keeps its files in the user's data folder and leaves
-the install tree as it was, byte for byte.
+the install tree as it was, byte for byte. From the terminal, the installed
+program updates its rates from a loopback server through the network module
+it loads from the install tree.
 
 The program is driven like a user would drive it: on a virtual X display
 (Xvfb), its controls found over the accessibility bus (AT-SPI) and clicked
@@ -11,12 +13,14 @@ with real pointer events.
 
 Usage: installation_test.py --build <build folder> --prefix <install prefix>
                             --id <application id> --cmake <cmake>
+                            --ezb <a daily ECB feed>
        installation_test.py --fahren <program> <data folder> <frame buffer>
                                                               (internal)
 """
 
 import argparse
 import hashlib
+import http.server
 import os
 import shutil
 import stat
@@ -24,6 +28,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
@@ -148,6 +153,36 @@ def pruefen_ohne_fehler(befehl):
         raise Fehler(f"{' '.join(map(str, befehl))} meldet Fehler")
 
 
+# "zirvanto --update" against a loopback server that serves `xml` for every
+# request; the settings of `datenordner` are pointed at it.
+def terminal_update(programm: Path, datenordner: Path, xml: bytes, umgebung):
+    class Antwort(http.server.BaseHTTPRequestHandler):
+        def do_GET(self):
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(xml)))
+            self.end_headers()
+            self.wfile.write(xml)
+
+        def log_message(self, *_):
+            pass
+
+    server = http.server.HTTPServer(("127.0.0.1", 0), Antwort)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        ini = datenordner / "zirvanto.ini"
+        zeilen = [z for z in ini.read_bytes().split(b"\r\n")
+                  if z and not z.startswith(b"CurrencyURL")]
+        zeilen.append(b"CurrencyURL = http://127.0.0.1:%d/k" % server.server_address[1])
+        ini.write_bytes(b"\r\n".join(zeilen) + b"\r\n")
+        lauf = subprocess.run([programm, "--update"], capture_output=True, text=True,
+                              env={n: w for n, w in umgebung.items() if n != "DISPLAY"},
+                              timeout=WARTEZEIT)
+        if lauf.returncode != 0:
+            raise Fehler(f"zirvanto --update: {lauf.returncode}: {lauf.stderr}")
+    finally:
+        server.shutdown()
+
+
 def x_starten(tmp: Path):
     """A virtual display of its own, its frame buffer in tmp/Xvfb_screen0;
     returns the process and the DISPLAY value."""
@@ -170,6 +205,7 @@ def main():
     args.add_argument("--prefix")
     args.add_argument("--id")
     args.add_argument("--cmake", default="cmake")
+    args.add_argument("--ezb")
     args.add_argument("--fahren", nargs=3)
     a = args.parse_args()
     if a.fahren:
@@ -226,6 +262,11 @@ def main():
             raise Fehler(f"{kopie} ist keine Kopie der mitgelieferten Kurstabelle")
         if b"\r\nAutoUpdate = 0\r\n" not in (datenordner / "zirvanto.ini").read_bytes():
             raise Fehler("die Antwort \"Nein\" steht nicht in zirvanto.ini")
+        terminal_update(wurzel / "bin" / "zirvanto", datenordner,
+                        Path(a.ezb).read_bytes(), umgebung)
+        if b"\r\nKursstand = 2026-07-06 127.0.0.1\r\n" not in \
+                (datenordner / "zirvanto.ini").read_bytes():
+            raise Fehler("zirvanto --update hat die Dateien nicht geschrieben")
         nachher = abbild(destdir)
         if nachher != vorher:
             anders = sorted(k for k in vorher.keys() | nachher.keys()

@@ -69,6 +69,7 @@ TEST_F(Kursupdate, GleicherStichtagAendertNichtsJederAndereWirdUebernommen) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    zirvanto::Webretreiver::modulpfad = QStringLiteral(ZIRVANTO_NETZMODUL);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -20,9 +20,11 @@ struct Lauf {
 // A link to (or else a copy of) the program at `ziel`, whose folder is then
 // its program folder.
 inline bool programmAnlegen(const QString& ziel) {
-    return QDir().mkpath(QFileInfo(ziel).path()) &&
-           (::link(ZIRVANTO_PROGRAMM, qPrintable(ziel)) == 0 ||
-            QFile::copy(ZIRVANTO_PROGRAMM, ziel));
+    const auto anlegen = [](const char* quelle, const QString& datei) {
+        return ::link(quelle, qPrintable(datei)) == 0 || QFile::copy(quelle, datei);
+    };
+    return QDir().mkpath(QFileInfo(ziel).path()) && anlegen(ZIRVANTO_PROGRAMM, ziel) &&
+           anlegen(ZIRVANTO_NETZMODUL, QFileInfo(ziel).dir().filePath("zirvanto_netz.so"));
 }
 
 // Runs without any display, Qt or locale variable; `umgebung` is the locale,
