@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -128,16 +129,22 @@ Textlesung textdateiLesen(const QString& pfad) {
     return lesung;
 }
 
-void liegengebliebeneKopienEntfernen(const QString& ordner, const QString& dateiname) {
-    const QString anfang = dateiname + u'.';
+void liegengebliebeneKopienEntfernen(const QString& ordner, const QStringList& dateinamen) {
     const auto kopie = [&](const QString& name) {
-        if (name.size() != anfang.size() + 6 || !name.startsWith(anfang)) return false;
-        return std::all_of(name.cbegin() + anfang.size(), name.cend(),
+        const qsizetype punkt = name.size() - 7;
+        if (punkt < 1 || name[punkt] != u'.' || !dateinamen.contains(name.left(punkt)))
+            return false;
+        return std::all_of(name.cbegin() + punkt + 1, name.cend(),
                            [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); });
     };
-    QDir dir(ordner);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
-        if (kopie(name)) dir.remove(name);
+    // Names first: only a name that matches costs a look at the file.
+    QDirIterator eintraege(ordner, QDir::AllEntries | QDir::Hidden | QDir::System);
+    while (eintraege.hasNext()) {
+        const QString pfad = eintraege.next();
+        if (kopie(eintraege.fileName()) && eintraege.fileInfo().isFile() &&
+            !eintraege.fileInfo().isSymLink())
+            QFile::remove(pfad);
+    }
 }
 
 Speicherergebnis textdateiSpeichern(const QString& pfad, const QStringList& zeilen) {

@@ -54,9 +54,9 @@ struct Textlesung : Dateistand {
 Textlesung textdateiLesen(const QString& pfad);
 
 // Removes what saves that never finished left in `ordner`: files named
-// `dateiname`, "." and six letters or digits (the temporary copies of
-// textdateiSpeichern). Nothing else is touched.
-void liegengebliebeneKopienEntfernen(const QString& ordner, const QString& dateiname);
+// after one of `dateinamen`, "." and six letters or digits (the temporary
+// copies of textdateiSpeichern). Nothing else is touched.
+void liegengebliebeneKopienEntfernen(const QString& ordner, const QStringList& dateinamen);
 
 // Writes a text file atomically: a failed save leaves the former file whole.
 Speicherergebnis textdateiSpeichern(const QString& pfad, const QStringList& zeilen);

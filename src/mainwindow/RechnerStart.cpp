@@ -31,8 +31,7 @@ void Rechner::Form_Load() {
     werk_.Eingabewaehrung = HauptwaehrungEingabe;
 
     // Temporary copies that a save cut short (power loss, kill) left behind.
-    for (const QString& datei : {Kursdateiname, Einstellungsdateiname})
-        liegengebliebeneKopienEntfernen(programmordner_, datei);
+    liegengebliebeneKopienEntfernen(programmordner_, {Kursdateiname, Einstellungsdateiname});
 
     const Dateistand kurse = kurseLesen(programmordner_, globals_.Waehrungen);
     if (!kurse.fehler.isEmpty()) lesefehlerMelden(Kursdateiname, kurse.fehler);

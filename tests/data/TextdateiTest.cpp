@@ -47,8 +47,7 @@ TEST_F(TextdateiOrdner, EntferntNurLiegengebliebeneKopien) {
                              "zirvanto.ini.Ab12C", "zirvanto.iniXAb12Cd"};
     for (const QString& name : bleibt + QStringList{"zirvanto.ini.Ab12Cd", "currency.ini.XYZ123"})
         schreiben(name, "x");
-    for (const char* datei : {"zirvanto.ini", "currency.ini"})
-        liegengebliebeneKopienEntfernen(ordner.path(), datei);
+    liegengebliebeneKopienEntfernen(ordner.path(), {"zirvanto.ini", "currency.ini"});
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files, QDir::Name), bleibt);
 }
 
