@@ -790,6 +790,14 @@ The rates are more than a week old.</translation>
         <source>Stichtag</source>
         <translation>Reference date</translation>
     </message>
+    <message>
+        <source>Vorheriger Monat</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Nächster Monat</source>
+        <translation>Next month</translation>
+    </message>
 </context>
 <context>
     <name>zirvanto::Wechselkurse</name>

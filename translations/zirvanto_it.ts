@@ -790,6 +790,14 @@ I tassi di cambio risalgono a più di una settimana fa.</translation>
         <source>Stichtag</source>
         <translation>Data di riferimento</translation>
     </message>
+    <message>
+        <source>Vorheriger Monat</source>
+        <translation>Mese precedente</translation>
+    </message>
+    <message>
+        <source>Nächster Monat</source>
+        <translation>Mese successivo</translation>
+    </message>
 </context>
 <context>
     <name>zirvanto::Wechselkurse</name>

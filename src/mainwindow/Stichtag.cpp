@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 #include <algorithm>
 #include <utility>
@@ -38,6 +39,11 @@ Stichtag::Stichtag(const QString& titel, QDate gewaehlt, QLocale locale,
     // The year is typed in a spin box of the calendar's own.
     jahrfeld_ = Kalender->findChild<QSpinBox*>();
     if (jahrfeld_) jahrfeld_->installEventFilter(this);
+    // The month arrows show a picture only; a screen reader reads these names.
+    for (const auto& [name, text] : {std::pair("qt_calendar_prevmonth", tr("Vorheriger Monat")),
+                                     std::pair("qt_calendar_nextmonth", tr("Nächster Monat"))})
+        if (auto* pfeil = Kalender->findChild<QToolButton*>(QLatin1String(name)))
+            pfeil->setAccessibleName(text);
 
     GenutzterTag = new Wertanzeige(this);
     GenutzterTag->setObjectName(QStringLiteral("GenutzterTag"));

@@ -111,6 +111,10 @@ TEST_F(StichtagTest, RechnetMitDenKursenDesTagesOhneDateienZuAendern) {
 TEST_F(StichtagTest, EnterImJahresfeldBestaetigtNurDasJahr) {
     Stichtag dialog(QStringLiteral("Z"), QDate(2015, 1, 17), test::Deutsch, {});
     zeigen(dialog);
+    // Every button a screen reader reaches has a name, the month arrows too.
+    for (const QAbstractButton* k : dialog.findChildren<QAbstractButton*>())
+        EXPECT_TRUE(!k->isVisible() || !k->text().isEmpty() || !k->accessibleName().isEmpty())
+            << k->objectName().toStdString();
     QTest::mouseClick(dialog.Kalender->findChild<QToolButton*>("qt_calendar_yearbutton"),
                       Qt::LeftButton);
     auto* jahr = dialog.Kalender->findChild<QSpinBox*>();
