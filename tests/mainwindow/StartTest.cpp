@@ -39,7 +39,12 @@ TEST_F(StartTest, StartMitDateienZeigtSieUndSchreibtNichts) {
     ASSERT_TRUE(QFile::copy(quelle("at.bmp"), pfad("at.bmp ")));
     ASSERT_TRUE(QFile::copy(quelle("us.bmp"), pfad("us.bmp")));
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("x")));
+    // What saves cut short left behind goes.
+    schreiben("zirvanto.ini.Ab12Cd", "halb");
+    schreiben("currency.ini.Xy34Zw", "halb");
     EXPECT_EQ(oeffnen().windowTitle(), QStringLiteral("Mein Rechner"));
+    EXPECT_FALSE(QFile::exists(pfad("zirvanto.ini.Ab12Cd")) ||
+                 QFile::exists(pfad("currency.ini.Xy34Zw")));
     EXPECT_EQ(text("Kurs"), QStringLiteral("1 EUR = 13,7603 ATS"));
     EXPECT_EQ(text("lastUpdate"), QStringLiteral("06.07.2026 14:30:00"));
     EXPECT_EQ(kind<QComboBox>("SideCombo(1)")->currentText(), QStringLiteral("USD"));
