@@ -116,6 +116,8 @@ TEST_F(EzbTest, FrischerOrdnerHoltDasKursblattDurchDenProxy) {
             lesen("zirvanto.ini")
                 .contains("\r\nUpdate = 07.12.2026 16:30:00\r\n"
                           "Kursstand = 2026-12-04 www.ecb.europa.eu\r\nAutoUpdate = 0\r\n"));
+        // The install request waits for a program server.
+        EXPECT_TRUE(lesen("zirvanto.ini").contains("\r\nFreshInstalled = 1\r\n"));
     }
 }
 
