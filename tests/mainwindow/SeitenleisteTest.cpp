@@ -84,7 +84,10 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUmgerechnetenWertUndFarbe) 
     tippen(QStringLiteral("1000="));
     EXPECT_EQ(box(2)->text(), QStringLiteral("79,94"));
     EXPECT_EQ(fokus(), kind("Equals"));
+    tippen(QStringLiteral("100+20"));
     waehlen(1, QStringLiteral("CHF")); // a rate set by hand shows red
+    tippen(QStringLiteral("5=")); // the pick cleared the entry, not the calculation
+    EXPECT_EQ(text("DispSchilling"), QStringLiteral("105,00 "));
     EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(Qt::black));
 
