@@ -178,13 +178,8 @@ int tagAnwenden(Daten& daten, QDate gewaehlt) {
     const QHash<QString, double> kurse = historie.kurseAm(*tag);
     Waehrungstabelle& tabelle = daten.globals.Waehrungen;
     daten.tag = *tag;
-    daten.ohneKurs.assign(tabelle.size(), false);
-    for (std::size_t i = 0; i < tabelle.size(); ++i) {
-        const Tageskurs k = tageskurs(tabelle[i].ISO, *tag, kurse, tabelle[i].Kurs);
-        tabelle[i].Kurs = k.kurs;
-        tabelle[i].Manuell = false; // the day's rate, not a hand-set one
-        daten.ohneKurs[i] = k.herkunft == Kursherkunft::KeinKurs;
-    }
+    daten.ohneKurs =
+        tageskurseEinsetzen(tabelle, *tag, kurse, [&](std::size_t i) { return tabelle[i].Kurs; });
     if (*tag != gewaehlt)
         melden(QCoreApplication::translate("Terminal", "Für den %1 gelten die Kurse vom %2.")
                    .arg(isoDatum(gewaehlt), isoDatum(*tag)));

@@ -72,22 +72,25 @@ Historienstand Historienabruf::updateVermerken(const Kursupdateergebnis& ergebni
 Historienstand Historienabruf::ganzLaden(Historienstand stand) {
     stand.abgerufen = true;
     const Abruf abruf = web_.bytesOeffnen(adressen_.zip, GroessteHistorie);
-    const Verlauf verlauf = abruf ? csvAusZip(abruf.bytes) : Verlauf{{}, abruffehler(abruf)};
-    if (!verlauf.fehler.isEmpty())
-        stand.fehler = verlauf.fehler;
-    else if (!historie_.ersetzen(verlauf.tage))
-        stand.fehler = historie_.fehler();
-    stand.ok = historie_.letzterTag().has_value();
-    return stand;
+    return eintragen(std::move(stand),
+                     abruf ? csvAusZip(abruf.bytes) : Verlauf{{}, abruffehler(abruf)},
+                     &Kurshistorie::ersetzen);
 }
 
 Historienstand Historienabruf::neunzigTageLaden(Historienstand stand) {
     stand.abgerufen = true;
     const Abruf abruf = web_.textOeffnen(adressen_.neunzigTage);
-    const Verlauf verlauf = abruf ? xmlLesen(abruf.text) : Verlauf{{}, abruffehler(abruf)};
+    return eintragen(std::move(stand),
+                     abruf ? xmlLesen(abruf.text) : Verlauf{{}, abruffehler(abruf)},
+                     &Kurshistorie::ergaenzen);
+}
+
+Historienstand
+Historienabruf::eintragen(Historienstand stand, const Verlauf& verlauf,
+                          bool (Kurshistorie::*schreiben)(const std::vector<Kurstag>&)) {
     if (!verlauf.fehler.isEmpty())
         stand.fehler = verlauf.fehler;
-    else if (!historie_.ergaenzen(verlauf.tage))
+    else if (!(historie_.*schreiben)(verlauf.tage))
         stand.fehler = historie_.fehler();
     stand.ok = historie_.letzterTag().has_value();
     return stand;

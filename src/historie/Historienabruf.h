@@ -56,6 +56,10 @@ public:
 private:
     Historienstand ganzLaden(Historienstand stand);
     Historienstand neunzigTageLaden(Historienstand stand);
+    // Writes what was read with `schreiben` (replace or add), or notes why
+    // nothing was read.
+    Historienstand eintragen(Historienstand stand, const Verlauf& verlauf,
+                             bool (Kurshistorie::*schreiben)(const std::vector<Kurstag>&));
 
     Webretreiver& web_;
     Kurshistorie& historie_;

@@ -8,9 +8,14 @@
 #include <QStringView>
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace zirvanto {
+
+class Waehrungstabelle;
 
 // An irrevocably fixed conversion rate of a former euro-area currency and
 // the day from which it holds (the day its country adopted the Euro).
@@ -53,6 +58,13 @@ struct Tageskurs {
 // currency keeps `heutigerKurs`.
 Tageskurs tageskurs(QStringView code, QDate tag, const QHash<QString, double>& kurseDesTages,
                     double heutigerKurs);
+
+// Puts every entry of `tabelle` at its rate on `tag` by tageskurs(), with
+// `heute(i)` (asked before entry i changes) as entry i's current rate; none
+// counts as hand-set then. Returns which entries have no rate that day.
+std::vector<bool> tageskurseEinsetzen(Waehrungstabelle& tabelle, QDate tag,
+                                      const QHash<QString, double>& kurseDesTages,
+                                      const std::function<double(std::size_t)>& heute);
 
 // yyyymmdd, the form the history stores its days in.
 inline int tageszahl(QDate tag) {

@@ -165,13 +165,8 @@ void Rechner::stichtagAnwenden(QDate gewaehlt) {
         s.updateFarben = lastUpdate->palette();
         s.aktiv = true;
     }
-    s.ohneKurs.assign(tabelle.size(), false);
-    for (std::size_t i = 0; i < tabelle.size(); ++i) {
-        const Tageskurs k = tageskurs(tabelle[i].ISO, *tag, kurse, s.heute[i].first);
-        tabelle[i].Kurs = k.kurs;
-        tabelle[i].Manuell = false; // the day's rate, not a hand-set one
-        s.ohneKurs[i] = k.herkunft == Kursherkunft::KeinKurs;
-    }
+    s.ohneKurs =
+        tageskurseEinsetzen(tabelle, *tag, kurse, [&s](std::size_t i) { return s.heute[i].first; });
     s.gewaehlt = gewaehlt;
     s.tag = *tag;
 
