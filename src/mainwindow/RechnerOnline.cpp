@@ -36,10 +36,26 @@ int portLesen(const QString& text) {
     return port >= 0 && port <= GroessterPort ? int(port) : 0;
 }
 
+// x^2.4 for x in (0, 1], without libm's pow, whose code and tables would
+// otherwise be paged in at every start with old rates (about 180 KB): x^2
+// times y = x^0.4, the root of y^5 = x^2, which Newton's method approaches
+// from above, monotonically, until rounding stops it.
+double hoch24(double x) {
+    const double quadrat = x * x;
+    double y = 1;
+    for (;;) {
+        const double y4 = y * y * y * y;
+        const double naechstes = y - (y4 * y - quadrat) / (5 * y4);
+        if (!(naechstes < y)) break;
+        y = naechstes;
+    }
+    return quadrat * y;
+}
+
 // WCAG's relative luminance of a colour.
 double luminanz(const QColor& farbe) {
     const auto kanal = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        return c <= 0.04045 ? c / 12.92 : hoch24((c + 0.055) / 1.055);
     };
     return 0.2126 * kanal(farbe.redF()) + 0.7152 * kanal(farbe.greenF()) +
            0.0722 * kanal(farbe.blueF());
