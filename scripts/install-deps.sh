@@ -4,7 +4,7 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
         qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-        libminizip-dev libqt6sql6-sqlite
+        libminizip-dev libfontconfig-dev libqt6sql6-sqlite
         desktop-file-utils appstream dpkg-dev file
         xvfb dbus-daemon at-spi2-core python3-pyatspi tinyproxy valgrind)
 fehlend=()

@@ -21,6 +21,7 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    zirvanto::Programmstart start;
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: startzeit_rechner PROGRAMMORDNER\n");
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
 
     const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
-    zirvanto::Programmstart start;
+    start.anwendungDa();
 
     zirvanto::Globals globals;
     zirvanto::QtPlattform plattform;

@@ -15,12 +15,13 @@ int main(int argc, char** argv) {
     // which must not create anything of the GUI.
     if (zirvanto::terminalaufruf(argc, argv)) return zirvanto::terminal(argc, argv);
 
+    zirvanto::Programmstart start;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zirvanto"));
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIRVANTO_ANWENDUNGS_ID));
     const zirvanto::Uebersetzung sprache(zirvanto::spracheWaehlen(QLocale::system().uiLanguages()));
-    zirvanto::Programmstart start;
+    start.anwendungDa();
 
     zirvanto::QtPlattform plattform;
     const zirvanto::Ordnerwahl ordner = zirvanto::ordnerBestimmen(

@@ -4,18 +4,24 @@
 
 namespace zirvanto {
 
-// What the program does once, right after the QApplication exists and
-// before its window is built: every label shows its text to assistive
-// technology (Wertanzeige.h), and the system's font configuration is read on a second
-// thread while the window is put together. Reading it is the largest single
-// cost of a start; the font database is thread-safe, so the window simply
-// waits at its first text if the reading is not done yet.
+// What the program does once at its start. Reading the system's font
+// configuration (fontconfig's files and caches) is the largest single cost
+// of a start, so it begins on a second thread before the QApplication, while
+// Qt connects to the display. Once the QApplication exists, every label
+// shows its text to assistive technology (Wertanzeige.h), and the same
+// thread fills Qt's font database while the window is put together. The
+// database is thread-safe: the window simply waits at its first text if the
+// reading is not done yet.
 class Programmstart {
 public:
+    // Before the QApplication.
     Programmstart();
     ~Programmstart();
     Programmstart(const Programmstart&) = delete;
     Programmstart& operator=(const Programmstart&) = delete;
+
+    // Once the QApplication exists, before the window is built.
+    void anwendungDa();
 
 private:
     std::thread schriften_;
