@@ -6,7 +6,6 @@
 #include "mainwindow/Tastenfeld.h"
 #include "plattform/Plattform.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -209,8 +208,6 @@ void Rechner::oberflaecheAufbauen() {
 void Rechner::seitenleisteBauen() {
     if (seitenleiste_) return;
     seitenleiste_ = true;
-    if (auto* verteiler = QAbstractEventDispatcher::instance())
-        disconnect(verteiler, &QAbstractEventDispatcher::aboutToBlock, this, nullptr);
     std::array<QComboBox*, Seitenzeilen + 1> listen{};
     std::vector<QLabel*> wertfelder;
     for (int zeile = 1; zeile <= Seitenzeilen; ++zeile) {
@@ -228,19 +225,7 @@ void Rechner::seitenleisteBauen() {
     TextfarbenSetzen();
     FlaggenLaden();
     anzeigeUebernehmen();
-}
-
-bool Rechner::event(QEvent* ereignis) {
-    const bool ergebnis = QMainWindow::event(ereignis);
-    // Painted: the rows follow when the program next waits for input. (The
-    // event loop announces a wait before each round, also its first, which
-    // comes before the first paint.)
-    if (ereignis->type() == QEvent::UpdateRequest && !seitenleiste_) {
-        if (auto* verteiler = QAbstractEventDispatcher::instance())
-            connect(verteiler, &QAbstractEventDispatcher::aboutToBlock, this,
-                    &Rechner::seitenleisteBauen, Qt::UniqueConnection);
-    }
-    return ergebnis;
+    stichtagMarkieren();
 }
 
 void Rechner::tastenfeldAufbauen(QWidget* flaeche) {

@@ -95,7 +95,6 @@ public:
     const Rechenwerk& rechenwerk() const { return werk_; }
 
 protected:
-    bool event(QEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -110,8 +109,7 @@ private:
     void oberflaecheAufbauen();
     void tastenfeldAufbauen(QWidget* flaeche);
     // The fourteen side rows, hidden until the rate table is opened, are
-    // built when the program first waits for input after the window's
-    // first paint, or before when needed.
+    // built when it is first opened or a row is first needed.
     void seitenleisteBauen();
     void seitenzeileAnlegen(int zeile);
     void menuesAufbauen();

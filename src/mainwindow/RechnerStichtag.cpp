@@ -232,7 +232,9 @@ void Rechner::stichtagMarkieren() {
         feld->setPalette(QPalette());
         markieren(feld, feld == Kurs ? QPalette::WindowText : QPalette::Text, hinweis(haupt));
     }
-    // The side rows' colours TextfarbenSetzen has just set.
+    // The side rows' colours TextfarbenSetzen has just set; rows not built
+    // yet are marked when they are.
+    if (!seitenleiste_) return;
     for (std::size_t k = 1; k < zeilen_.size(); ++k)
         markieren(zeilen_[k].SideBox, QPalette::Text, {});
     for (std::size_t i = 0; i < tabelle.size(); ++i)

@@ -15,8 +15,8 @@ protected:
         schreiben("zirvanto.ini", "Main = ATS\r\n");
         for (const char* flagge : {"at.bmp", "us.bmp", "ch.bmp"})
             ASSERT_TRUE(QFile::copy(quelle(flagge), pfad(flagge)));
-        oeffnen();
-        EXPECT_FALSE(liste(1)->isVisibleTo(rechner.get()));
+        oeffnen(false);
+        EXPECT_EQ(rechner->findChild<QWidget*>("SideBox(1)"), nullptr); // built when opened
         klicken("AufZu");
     }
 
@@ -86,7 +86,7 @@ TEST_F(SeitenleisteTest, GewaehlteWaehrungZeigtFlaggeUmgerechnetenWertUndFarbe) 
     EXPECT_EQ(fokus(), kind("Equals"));
     tippen(QStringLiteral("100+20"));
     waehlen(1, QStringLiteral("CHF")); // a rate set by hand shows red
-    tippen(QStringLiteral("5=")); // the pick cleared the entry, not the calculation
+    tippen(QStringLiteral("5="));      // the pick cleared the entry, not the calculation
     EXPECT_EQ(text("DispSchilling"), QStringLiteral("105,00 "));
     EXPECT_EQ(box(1)->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(Qt::black));

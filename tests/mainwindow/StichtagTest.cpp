@@ -25,7 +25,7 @@ protected:
                                                    "Date,USD,ISK,\n2015-01-16,1.1588,N/A,\n"
                                                    "2015-01-15,1.1708,150.5,\n")};
         };
-        oeffnen().historienadressenSetzen(server.adresse("/hist.zip"), {});
+        oeffnen(false).historienadressenSetzen(server.adresse("/hist.zip"), {});
         tippen(QStringLiteral("1000="));
     }
     // Ctrl+D; the script picks the day and confirms with Enter in the calendar.
@@ -62,6 +62,8 @@ TEST_F(StichtagTest, RechnetMitDenKursenDesTagesOhneDateienZuAendern) {
     EXPECT_EQ(text("lastUpdate"), "Kurse vom 16.01.2015"); // Saturday: Friday's rates
     EXPECT_EQ(farbe("lastUpdate", QPalette::WindowText), QColor(0, 0, 0xC0));
     EXPECT_EQ(text("DispEuro"), "72,67 ");
+    // The side rows, built only now, show the day too.
+    klicken("AufZu");
     EXPECT_EQ(text("SideBox(1)"), "84,21"); // the day's rate, not the hand-set one
     EXPECT_EQ(farbe("SideBox(1)", QPalette::Text), Qt::black);
     EXPECT_EQ(text("SideBox(2)"), "10.174,20"); // no rate that day: today's, greyed
