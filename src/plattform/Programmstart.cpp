@@ -7,6 +7,9 @@
 #include <fontconfig/fontconfig.h>
 
 #include <clocale>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <utility>
 
 namespace zirvanto {
@@ -15,6 +18,12 @@ Programmstart::Programmstart() {
     // The QApplication applies the environment's locale too; applied here
     // first, it does not change while fontconfig reads numbers with it.
     std::setlocale(LC_ALL, "");
+#ifdef __GLIBC__
+    // One heap for all threads: the font configuration read on the second
+    // thread would otherwise keep a heap of its own, about 0.15 MB more,
+    // for a start that is no faster.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     schriften_ = std::thread([] { FcInit(); });
 }
 
