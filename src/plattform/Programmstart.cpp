@@ -10,7 +10,6 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <utility>
 
 namespace zirvanto {
 
@@ -29,10 +28,10 @@ Programmstart::Programmstart() {
 
 void Programmstart::anwendungDa() {
     beschriftungenZugaenglichMachen();
-    schriften_ = std::thread([konfiguration = std::move(schriften_)]() mutable {
-        konfiguration.join();
-        QFontDatabase::families();
-    });
+    // Mostly done by now. Were it not, the window's first text would make
+    // Qt read the whole configuration a second time instead of waiting.
+    schriften_.join();
+    schriften_ = std::thread([] { QFontDatabase::families(); });
 }
 
 Programmstart::~Programmstart() {

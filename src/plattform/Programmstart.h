@@ -8,10 +8,10 @@ namespace zirvanto {
 // configuration (fontconfig's files and caches) is the largest single cost
 // of a start, so it begins on a second thread before the QApplication, while
 // Qt connects to the display. Once the QApplication exists, every label
-// shows its text to assistive technology (Wertanzeige.h), and the same
-// thread fills Qt's font database while the window is put together. The
-// database is thread-safe: the window simply waits at its first text if the
-// reading is not done yet.
+// shows its text to assistive technology (Wertanzeige.h), and a second
+// thread fills Qt's font database from that configuration while the window
+// is put together. The database is thread-safe: the window simply waits at
+// its first text if the filling is not done yet.
 class Programmstart {
 public:
     // Before the QApplication.
