@@ -4,6 +4,7 @@
 #include "app/Terminal.h"
 #include "core/Anzeige.h"
 #include "core/Zahlbild.h"
+#include "data/Dezimalziffern.h"
 #include "data/Einstellungsdatei.h"
 #include "data/Globals.h"
 #include "data/Kursdatei.h"
@@ -19,7 +20,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -74,10 +74,7 @@ std::optional<double> betragLesen(const QString& text, const QLocale& locale) {
     for (const QChar c : form.capturedView(1))
         if (c.isDigit()) zahl += char(c.unicode());
     zahl += '.' + form.capturedView(2).toLatin1();
-    double wert = 0;
-    const auto ergebnis = std::from_chars(zahl.cbegin(), zahl.cend(), wert);
-    if (ergebnis.ec != std::errc() || !std::isfinite(wert)) return std::nullopt;
-    return wert;
+    return dezimalLesen(std::string_view(zahl.constData(), std::size_t(zahl.size())));
 }
 
 // The first entry of a code, without regard to case, as the window's lists

@@ -1,17 +1,18 @@
 #include "core/Zahlbild.h"
 
+#include "data/Dezimalziffern.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 
 namespace zirvanto {
 
 namespace {
 
 constexpr int Stellen = 15;
-// The exact decimal value of a double has at most 767 significant digits.
-constexpr int ExakteStellen = 767;
 
 // |wert| rounded once to 15 significant digits: the value is
 // 0.d1 d2 ... dn × 10^exponent with the digits d (trailing zeros dropped).
@@ -45,46 +46,15 @@ struct Dezimalzahl {
     }
 };
 
-// The first 1 + nachkomma significant digits of a positive, finite betrag,
-// correctly rounded from its exact binary value (an exact half to even);
-// returns the power of ten of the first digit.
-int wissenschaftlich(double betrag, int nachkomma, char* ziffern) {
-    char text[ExakteStellen + 16];
-    const auto ergebnis =
-        std::to_chars(text, text + sizeof text, betrag, std::chars_format::scientific, nachkomma);
-    // "d.ddd…e±xx"
-    ziffern[0] = text[0];
-    std::memcpy(ziffern + 1, text + 2, std::size_t(nachkomma));
-    const char* e = text + 2 + nachkomma;
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), ergebnis.ptr, exponent);
-    return exponent;
-}
-
 Dezimalzahl zerlegen(double wert) {
     Dezimalzahl z;
     z.negativ = std::signbit(wert);
     const double betrag = std::fabs(wert);
     if (betrag == 0) return z;
+    const Ziffern gerundet = gerundeteZiffern(betrag, Stellen);
+    std::memcpy(z.ziffern, gerundet.ziffern.data(), Stellen);
     z.anzahl = Stellen;
-    z.exponent = wissenschaftlich(betrag, Stellen - 1, z.ziffern) + 1;
-
-    // An exact half is rounded to even above; it goes away from zero. Only
-    // a sixteenth digit 5 can start one, and only the exact digits tell.
-    char sechzehn[Stellen + 1];
-    wissenschaftlich(betrag, Stellen, sechzehn);
-    if (sechzehn[Stellen] == '5') {
-        char exakt[ExakteStellen + 1];
-        const int exponent = wissenschaftlich(betrag, ExakteStellen, exakt);
-        const bool haelfte =
-            exakt[Stellen] == '5' && std::all_of(exakt + Stellen + 1, exakt + ExakteStellen + 1,
-                                                 [](char c) { return c == '0'; });
-        if (haelfte) {
-            std::memcpy(z.ziffern, exakt, Stellen);
-            z.exponent = exponent + 1;
-            z.aufrunden();
-        }
-    }
+    z.exponent = gerundet.exponent + 1;
     z.nullenAbschneiden();
     return z;
 }
@@ -110,11 +80,9 @@ double rundeAuf15Stellen(double wert) {
         *p++ = z.ziffer(k);
     *p++ = 'e';
     p = std::to_chars(p, text + sizeof text, z.exponent - 1).ptr;
-    double ergebnis = 0;
     // Beyond the range of a double (a value just below the largest one
     // rounds up past it) the value stays as it is.
-    if (std::from_chars(text, p, ergebnis).ec != std::errc()) return wert;
-    return ergebnis;
+    return dezimalLesen(std::string_view(text, std::size_t(p - text))).value_or(wert);
 }
 
 std::optional<QString> Zahlbild::schreiben(double wert, const QLocale& locale) const {

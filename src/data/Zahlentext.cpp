@@ -1,6 +1,7 @@
 #include "data/Zahlentext.h"
 
-#include <charconv>
+#include "data/Dezimalziffern.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -27,20 +28,8 @@ struct Dezimalzahl {
 // double are cut instead, so that their text can still be read.
 Dezimalzahl zerlegen(double wert) {
     constexpr double GroessterAufrundbarer = 1.797693134862315e308;
-    char puffer[64];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
-                                        std::chars_format::scientific);
-    const std::string_view text(puffer, std::size_t(ergebnis.ptr - puffer));
-    const auto e = text.find('e');
-
-    Dezimalzahl z;
-    for (char c : text.substr(0, e))
-        if (c != '.') z.ziffern.push_back(c);
-    int exp10 = 0;
-    const auto* anfang = text.data() + e + 1;
-    if (*anfang == '+') ++anfang;
-    std::from_chars(anfang, text.data() + text.size(), exp10);
-    z.exponent = exp10 + 1;
+    const Ziffern kurz = kuerzesteZiffern(std::fabs(wert));
+    Dezimalzahl z{kurz.ziffern, kurz.exponent + 1};
 
     if (z.ziffern.size() > Stellen) {
         const bool aufrunden = z.ziffern[Stellen] >= '5' && std::fabs(wert) < GroessterAufrundbarer;
@@ -194,10 +183,7 @@ double zahlLesen(QStringView text) {
     zahl += ziffern;
     zahl += 'e';
     zahl += std::to_string(exponent);
-    double ergebnis = 0;
-    if (std::from_chars(zahl.data(), zahl.data() + zahl.size(), ergebnis).ec != std::errc())
-        return 0; // beyond the range of a double
-    return ergebnis;
+    return dezimalLesen(zahl).value_or(0); // 0 beyond the range of a double
 }
 
 } // namespace zirvanto

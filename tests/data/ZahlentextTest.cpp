@@ -1,9 +1,16 @@
 #include "data/Zahlentext.h"
 
+#include "data/Dezimalziffern.h"
+
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +61,53 @@ TEST(Zahlentext, LiestDieFuehrendeZahl) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(zahlLesen(f.text), f.wert) << f.text.left(40).toStdString();
+}
+
+// Against libstdc++ on random doubles: the same shortest digits, the same
+// rounded digits but for exact halves (up here, to even there), and the same
+// reading of long texts just below, at and above the midpoint to the next
+// double.
+TEST(Dezimalziffern, RechnenWieDieStandardbibliothek) {
+    const auto text = [](const Ziffern& z) {
+        char exponent[8];
+        std::snprintf(exponent, sizeof exponent, "e%+03d", z.exponent);
+        return z.ziffern.substr(0, 1) + (z.ziffern.size() > 1 ? "." + z.ziffern.substr(1) : "") +
+               exponent;
+    };
+    EXPECT_EQ(dezimalLesen("inf"), std::nullopt);
+    std::mt19937_64 zufall(24);
+    char puffer[1000];
+    for (int i = 0; i < 5000; ++i) {
+        const double x = std::bit_cast<double>(zufall() >> 1);
+        if (!std::isfinite(x) || x == 0) continue;
+        EXPECT_EQ(
+            text(kuerzesteZiffern(x)),
+            std::string(puffer,
+                        std::to_chars(puffer, puffer + 999, x, std::chars_format::scientific).ptr));
+        const int stellen = i % 10 ? int(1 + zufall() % 18) : 767;
+        const std::string unsere = text(gerundeteZiffern(x, stellen));
+        const std::string ihre(
+            puffer,
+            std::to_chars(puffer, puffer + 999, x, std::chars_format::scientific, stellen - 1).ptr);
+        if (unsere != ihre) {
+            std::to_chars(puffer, puffer + 999, x, std::chars_format::scientific, 766);
+            EXPECT_EQ(std::string(puffer + stellen + 1, 767 - stellen).find_first_not_of('0', 1),
+                      std::string::npos);
+            EXPECT_EQ(puffer[stellen + 1], '5');
+            EXPECT_GT(unsere, ihre);
+        }
+        const long double mitte = (x + (long double)(std::nextafter(x, HUGE_VAL))) / 2;
+        const std::string genau(
+            puffer,
+            std::to_chars(puffer, puffer + 999, mitte, std::chars_format::scientific, 800).ptr);
+        for (const std::string& t : {genau, genau.substr(0, 30) + genau.substr(genau.find('e')),
+                                     genau.substr(0, 802) + "1" + genau.substr(genau.find('e'))}) {
+            double erwartet = 0;
+            const bool imBereich =
+                std::from_chars(t.data(), t.data() + t.size(), erwartet).ec == std::errc();
+            EXPECT_EQ(dezimalLesen(t), imBereich ? std::optional(erwartet) : std::nullopt) << t;
+        }
+    }
 }
 
 } // namespace
