@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Testzip.h"
+#include "online/Webretreiver.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -14,6 +15,10 @@
 #include <array>
 
 namespace zirvanto::bench {
+
+// The history module the build made lies beside its network module.
+inline const bool modulGesetzt =
+    (Webretreiver::modulpfad = QStringLiteral(ZIRVANTO_NETZMODUL), true);
 
 inline const std::array<QString, 41> Codes = {
     "USD", "JPY", "BGN", "CYP", "CZK", "DKK", "EEK", "GBP", "HUF", "LTL", "LVL",

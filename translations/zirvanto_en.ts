@@ -28,6 +28,10 @@ The rates are more than a week old.</translation>
 <context>
     <name>Kurshistorie</name>
     <message>
+        <source>Das Historienmodul fehlt: %1</source>
+        <translation>The rate history module is missing: %1</translation>
+    </message>
+    <message>
         <source>Qt findet keinen SQLite-Treiber (Paket libqt6sql6-sqlite).</source>
         <translation>Qt finds no SQLite driver (package libqt6sql6-sqlite).</translation>
     </message>

@@ -28,6 +28,10 @@ I tassi di cambio risalgono a più di una settimana fa.</translation>
 <context>
     <name>Kurshistorie</name>
     <message>
+        <source>Das Historienmodul fehlt: %1</source>
+        <translation>Manca il modulo dello storico dei cambi: %1</translation>
+    </message>
+    <message>
         <source>Qt findet keinen SQLite-Treiber (Paket libqt6sql6-sqlite).</source>
         <translation>Qt non trova alcun driver SQLite (pacchetto libqt6sql6-sqlite).</translation>
     </message>

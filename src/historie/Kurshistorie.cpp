@@ -1,209 +1,70 @@
 #include "historie/Kurshistorie.h"
 
-#include "historie/Tageskurs.h"
+#include "historie/Historienmodul.h"
+#include "online/Modul.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 
-#include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace zirvanto {
 
-namespace {
-
-// PRAGMA application_id ("Zirv") and user_version of this program's file.
-constexpr int Kennung = 0x5A697276;
-constexpr int Formatversion = 1;
-
-const QString Treiber = QStringLiteral("QSQLITE");
-
-// Builds a complete history in the fresh file `pfad`.
-QString neuAufbauen(const QString& verbindung, const QString& pfad,
-                    const std::vector<Kurstag>& tage) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(Treiber, verbindung);
-    db.setDatabaseName(pfad);
-    if (!db.open()) return db.lastError().text();
-    QSqlQuery q(db);
-    // A file that takes its place only when complete needs no journal.
-    const bool angelegt =
-        q.exec(QStringLiteral("PRAGMA journal_mode = OFF")) &&
-        q.exec(QStringLiteral("PRAGMA application_id = %1").arg(Kennung)) &&
-        q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Formatversion)) &&
-        q.exec(QStringLiteral("CREATE TABLE kurs (tag INTEGER NOT NULL, code TEXT NOT "
-                              "NULL, kurs REAL NOT NULL, PRIMARY KEY (tag, code)) "
-                              "WITHOUT ROWID"));
-    if (!angelegt || !db.transaction()) return q.lastError().text();
-    if (!q.prepare(QStringLiteral("INSERT OR REPLACE INTO kurs VALUES (?, ?, ?)")))
-        return q.lastError().text();
-    // In key order, so that every page is filled before the next one starts:
-    // the CSV lists the newest day first, and a table built backwards leaves
-    // its pages half empty (twice the file).
-    std::vector<const Kurstag*> reihe;
-    reihe.reserve(tage.size());
-    for (const Kurstag& tag : tage)
-        reihe.push_back(&tag);
-    std::sort(reihe.begin(), reihe.end(),
-              [](const Kurstag* a, const Kurstag* b) { return a->tag < b->tag; });
-    std::vector<std::pair<QString, double>> kurse;
-    for (const Kurstag* tag : reihe) {
-        q.bindValue(0, tageszahl(tag->tag));
-        kurse = tag->kurse;
-        std::sort(kurse.begin(), kurse.end());
-        for (const auto& [code, kurs] : kurse) {
-            q.bindValue(1, code);
-            q.bindValue(2, kurs);
-            if (!q.exec()) return q.lastError().text();
-        }
-    }
-    if (!db.commit()) return db.lastError().text();
-    return {};
+Historienmodul* historienmodul(QString& fehler) {
+    // Looked for once; a module that was loaded stays loaded.
+    static QString fehlt;
+    static Historienmodul* const modul = [] {
+        const auto holen = reinterpret_cast<HistorienmodulHolen>(
+            modulfunktion(QStringLiteral("zirvanto_historie.so"), HistorienmodulName, fehlt));
+        return holen ? holen() : nullptr;
+    }();
+    if (!modul)
+        fehler =
+            QCoreApplication::translate("Kurshistorie", "Das Historienmodul fehlt: %1").arg(fehlt);
+    return modul;
 }
 
-} // namespace
+Kurshistorie::Kurshistorie(QString datei) : datei_(std::move(datei)) {}
 
-Kurshistorie::Kurshistorie(QString datei)
-    : datei_(std::move(datei)),
-      verbindung_(QStringLiteral("kurshistorie-%1").arg(quintptr(this), 0, 16)) {}
+Kurshistorie::~Kurshistorie() = default;
 
-Kurshistorie::~Kurshistorie() {
-    schliessen();
+Historienspeicher* Kurshistorie::speicher() {
+    if (!speicher_)
+        if (Historienmodul* modul = historienmodul(fehler_)) speicher_ = modul->speicher(datei_);
+    return speicher_.get();
 }
 
-void Kurshistorie::schliessen() {
-    db_ = QSqlDatabase();
-    if (QSqlDatabase::contains(verbindung_)) QSqlDatabase::removeDatabase(verbindung_);
-}
-
-bool Kurshistorie::defekt(const QString& text) {
-    zustand_ = Zustand::Defekt;
-    fehler_ = text;
-    return false;
+const QString& Kurshistorie::fehler() const {
+    return speicher_ ? speicher_->fehler() : fehler_;
 }
 
 Kurshistorie::Zustand Kurshistorie::oeffnen() {
-    if (zustand_) return *zustand_;
-    fehler_.clear();
-    if (!QFileInfo::exists(datei_)) return *(zustand_ = Zustand::Fehlt);
-    db_ = QSqlDatabase::addDatabase(Treiber, verbindung_);
-    if (!db_.isValid()) {
-        defekt(QCoreApplication::translate(
-            "Kurshistorie", "Qt findet keinen SQLite-Treiber (Paket libqt6sql6-sqlite)."));
-        return *zustand_;
-    }
-    db_.setDatabaseName(datei_);
-    if (!db_.open()) {
-        defekt(db_.lastError().text());
-        return *zustand_;
-    }
-    QSqlQuery q(db_);
-    const auto pragma = [&](const char* name) {
-        return q.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) && q.next()
-                   ? q.value(0).toInt()
-                   : -1;
-    };
-    // Another program's database, or none at all ("file is not a database").
-    if (pragma("application_id") != Kennung || pragma("user_version") != Formatversion ||
-        !q.exec(QStringLiteral("SELECT tag, code, kurs FROM kurs LIMIT 1"))) {
-        defekt(q.lastError().type() != QSqlError::NoError
-                   ? q.lastError().text()
-                   : QCoreApplication::translate(
-                         "Kurshistorie", "Die Datei ist keine Kursgeschichte dieses Programms."));
-        return *zustand_;
-    }
-    return *(zustand_ = Zustand::Bereit);
+    Historienspeicher* s = speicher();
+    return s ? s->oeffnen() : Zustand::Defekt;
 }
 
 bool Kurshistorie::ersetzen(const std::vector<Kurstag>& tage) {
-    const QString neu = datei_ + QStringLiteral(".neu");
-    const QString neuVerbindung = verbindung_ + QStringLiteral("-neu");
-    QFile::remove(neu);
-    const QString fehler = neuAufbauen(neuVerbindung, neu, tage);
-    QSqlDatabase::removeDatabase(neuVerbindung);
-    if (!fehler.isEmpty()) {
-        QFile::remove(neu);
-        fehler_ = fehler;
-        return false;
-    }
-    schliessen();
-    // A journal left by the old file would be applied to the new one.
-    QFile::remove(datei_ + QStringLiteral("-journal"));
-    if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(datei_).constData()) !=
-        0) {
-        QFile::remove(neu);
-        zustand_.reset();
-        fehler_ =
-            QCoreApplication::translate("Kurshistorie", "Die Datei konnte nicht ersetzt werden.");
-        return false;
-    }
-    zustand_.reset();
-    return oeffnen() == Zustand::Bereit;
+    Historienspeicher* s = speicher();
+    return s && s->ersetzen(tage);
 }
 
 bool Kurshistorie::ergaenzen(const std::vector<Kurstag>& tage) {
-    if (oeffnen() != Zustand::Bereit) return false;
-    if (!db_.transaction()) return defekt(db_.lastError().text());
-    QSqlQuery q(db_);
-    bool ok = q.prepare(QStringLiteral("INSERT OR REPLACE INTO kurs VALUES (?, ?, ?)"));
-    for (auto tag = tage.begin(); ok && tag != tage.end(); ++tag) {
-        q.bindValue(0, tageszahl(tag->tag));
-        for (auto k = tag->kurse.begin(); ok && k != tag->kurse.end(); ++k) {
-            q.bindValue(1, k->first);
-            q.bindValue(2, k->second);
-            ok = q.exec();
-        }
-    }
-    if (ok && db_.commit()) return true;
-    fehler_ = q.lastError().text();
-    db_.rollback();
-    return false;
-}
-
-std::optional<QDate> Kurshistorie::tagAus(QSqlQuery& q) {
-    if (!q.exec()) {
-        defekt(q.lastError().text());
-        return std::nullopt;
-    }
-    if (!q.next()) return std::nullopt;
-    return ausTageszahl(q.value(0).toInt());
+    Historienspeicher* s = speicher();
+    return s && s->ergaenzen(tage);
 }
 
 std::optional<QDate> Kurshistorie::letzterTag() {
-    if (oeffnen() != Zustand::Bereit) return std::nullopt;
-    QSqlQuery q(db_);
-    q.prepare(QStringLiteral("SELECT tag FROM kurs ORDER BY tag DESC LIMIT 1"));
-    return tagAus(q);
+    Historienspeicher* s = speicher();
+    return s ? s->letzterTag() : std::nullopt;
 }
 
 std::optional<QDate> Kurshistorie::genutzterTag(QDate tag) {
-    if (oeffnen() != Zustand::Bereit) return std::nullopt;
-    QSqlQuery q(db_);
-    q.prepare(QStringLiteral("SELECT tag FROM kurs WHERE tag <= ? ORDER BY tag DESC LIMIT 1"));
-    q.addBindValue(tageszahl(tag));
-    if (const auto davor = tagAus(q)) return davor;
-    if (oeffnen() != Zustand::Bereit) return std::nullopt;
-    q.prepare(QStringLiteral("SELECT tag FROM kurs ORDER BY tag LIMIT 1"));
-    return tagAus(q);
+    Historienspeicher* s = speicher();
+    return s ? s->genutzterTag(tag) : std::nullopt;
 }
 
 QHash<QString, double> Kurshistorie::kurseAm(QDate tag) {
-    QHash<QString, double> kurse;
-    if (oeffnen() != Zustand::Bereit) return kurse;
-    QSqlQuery q(db_);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT code, kurs FROM kurs WHERE tag = ?"));
-    q.addBindValue(tageszahl(tag));
-    if (!q.exec()) {
-        defekt(q.lastError().text());
-        return kurse;
-    }
-    while (q.next())
-        kurse.insert(q.value(0).toString(), q.value(1).toDouble());
-    return kurse;
+    Historienspeicher* s = speicher();
+    return s ? s->kurseAm(tag) : QHash<QString, double>();
 }
 
 } // namespace zirvanto

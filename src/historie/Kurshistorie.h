@@ -4,14 +4,15 @@
 
 #include <QDate>
 #include <QHash>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace zirvanto {
+
+class Historienspeicher;
 
 // The history's file, beside the rate file.
 inline const QString Historiendateiname = QStringLiteral("kurshistorie.sqlite");
@@ -19,7 +20,8 @@ inline const QString Historiendateiname = QStringLiteral("kurshistorie.sqlite");
 // The ECB's reference rates of every working day, kept in an SQLite file:
 // one table of (day, code, rate), its primary key (day, code). A currency
 // without a rate on a day has no row for it. Nothing is opened before the
-// first call that needs the file.
+// first call that needs the file, and the history module (Historienmodul.h)
+// is loaded only then.
 class Kurshistorie {
 public:
     enum class Zustand {
@@ -36,7 +38,7 @@ public:
     // Opens the file when that has not been done yet.
     Zustand oeffnen();
     const QString& datei() const { return datei_; }
-    const QString& fehler() const { return fehler_; }
+    const QString& fehler() const;
 
     // Replaces the whole history by `tage`: a new file is built beside the
     // old one in one transaction and then takes its place. When anything
@@ -54,15 +56,12 @@ public:
     QHash<QString, double> kurseAm(QDate tag);
 
 private:
-    void schliessen();
-    bool defekt(const QString& text);
-    // The day the query gives; a query that fails marks the file damaged.
-    std::optional<QDate> tagAus(QSqlQuery& q);
+    // The file's reader from the history module; nullptr when the module
+    // is missing, and fehler_ says so.
+    Historienspeicher* speicher();
 
     QString datei_;
-    QString verbindung_; // the connection's name
-    QSqlDatabase db_;
-    std::optional<Zustand> zustand_;
+    std::unique_ptr<Historienspeicher> speicher_;
     QString fehler_;
 };
 

@@ -1,11 +1,11 @@
 #include "historie/Verlaufsleser.h"
 
+#include "historie/Historienmodul.h"
+
 #include "data/Zahlentext.h"
 #include "online/Antwortleser.h"
 
 #include <QCoreApplication>
-
-#include <unzip.h>
 
 #include <algorithm>
 #include <cmath>
@@ -19,46 +19,6 @@ namespace {
 // Translated when used: the translation is installed after static start-up.
 const char* const KeineKurse =
     QT_TRANSLATE_NOOP("Verlaufsleser", "Die Datei enthält keine Wechselkurse.");
-
-// minizip reads the archive through these functions from memory.
-struct Speicher {
-    const QByteArray& daten;
-    ZPOS64_T stelle = 0;
-};
-
-voidpf ZCALLBACK speicherOeffnen(voidpf speicher, const void*, int) {
-    return speicher;
-}
-uLong ZCALLBACK speicherLesen(voidpf, voidpf strom, void* puffer, uLong anzahl) {
-    auto* s = static_cast<Speicher*>(strom);
-    const auto n = std::min<ZPOS64_T>(anzahl, ZPOS64_T(s->daten.size()) - s->stelle);
-    std::memcpy(puffer, s->daten.constData() + s->stelle, n);
-    s->stelle += n;
-    return uLong(n);
-}
-uLong ZCALLBACK speicherSchreiben(voidpf, voidpf, const void*, uLong) {
-    return 0;
-}
-ZPOS64_T ZCALLBACK speicherStelle(voidpf, voidpf strom) {
-    return static_cast<Speicher*>(strom)->stelle;
-}
-long ZCALLBACK speicherSuchen(voidpf, voidpf strom, ZPOS64_T abstand, int herkunft) {
-    auto* s = static_cast<Speicher*>(strom);
-    const auto groesse = ZPOS64_T(s->daten.size());
-    const ZPOS64_T basis = herkunft == ZLIB_FILEFUNC_SEEK_CUR   ? s->stelle
-                           : herkunft == ZLIB_FILEFUNC_SEEK_END ? groesse
-                                                                : 0;
-    if (abstand > groesse || basis + abstand > groesse) return -1;
-    s->stelle = basis + abstand;
-    return 0;
-}
-int ZCALLBACK speicherSchliessen(voidpf, voidpf) {
-    return 0;
-}
-
-struct ZipSchliessen {
-    void operator()(unzFile zip) const { unzClose(zip); }
-};
 
 Verlauf fehlschlag(const QString& text) {
     return {{}, text};
@@ -89,38 +49,12 @@ QDate isoDatum(QStringView s) {
 } // namespace
 
 Verlauf csvAusZip(const QByteArray& zip, qint64 hoechstens) {
-    const QString kaputt =
-        QCoreApplication::translate("Verlaufsleser", "Das Zip-Archiv ist beschädigt.");
-    Speicher speicher{zip};
-    zlib_filefunc64_def zugriff{speicherOeffnen,    speicherLesen,  speicherSchreiben,
-                                speicherStelle,     speicherSuchen, speicherSchliessen,
-                                speicherSchliessen, &speicher};
-    const std::unique_ptr<void, ZipSchliessen> archiv(unzOpen2_64("", &zugriff));
-    if (!archiv)
-        return fehlschlag(
-            QCoreApplication::translate("Verlaufsleser", "Die Datei ist kein Zip-Archiv."));
-    for (int r = unzGoToFirstFile(archiv.get()); r != UNZ_END_OF_LIST_OF_FILE;
-         r = unzGoToNextFile(archiv.get())) {
-        unz_file_info64 info{};
-        char name[256] = {};
-        if (r != UNZ_OK || unzGetCurrentFileInfo64(archiv.get(), &info, name, sizeof name - 1,
-                                                   nullptr, 0, nullptr, 0) != UNZ_OK)
-            return fehlschlag(kaputt);
-        if (!QByteArray(name).toLower().endsWith(".csv")) continue;
-        if (info.uncompressed_size > ZPOS64_T(hoechstens))
-            return fehlschlag(QCoreApplication::translate("Verlaufsleser",
-                                                          "Die Datei im Zip-Archiv ist zu groß."));
-        if (unzOpenCurrentFile(archiv.get()) != UNZ_OK) return fehlschlag(kaputt);
-        QByteArray csv(qsizetype(info.uncompressed_size), Qt::Uninitialized);
-        const int gelesen = unzReadCurrentFile(archiv.get(), csv.data(), unsigned(csv.size()));
-        char rest = 0;
-        // The whole file, no byte more, and its checksum right.
-        const bool ganz = gelesen == csv.size() && unzReadCurrentFile(archiv.get(), &rest, 1) == 0;
-        if (unzCloseCurrentFile(archiv.get()) != UNZ_OK || !ganz) return fehlschlag(kaputt);
-        return csvLesen(csv);
-    }
-    return fehlschlag(
-        QCoreApplication::translate("Verlaufsleser", "Das Zip-Archiv enthält keine CSV-Datei."));
+    QString fehlt;
+    Historienmodul* modul = historienmodul(fehlt);
+    if (!modul) return fehlschlag(fehlt);
+    const Entpackt entpackt = modul->csvEntpacken(zip, hoechstens);
+    if (!entpackt.fehler.isEmpty()) return fehlschlag(entpackt.fehler);
+    return csvLesen(entpackt.csv);
 }
 
 Verlauf csvLesen(QByteArrayView csv) {

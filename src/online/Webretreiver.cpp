@@ -1,13 +1,11 @@
 #include "online/Webretreiver.h"
 
 #include "data/Einstellungen.h"
+#include "online/Modul.h"
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QStringDecoder>
 
 namespace zirvanto {
@@ -39,26 +37,14 @@ QString textAus(const QByteArray& bytes, const QString& inhaltstyp) {
     return decoder.decode(bytes);
 }
 
-// The network module: where the tests built it, else beside the program
-// (a program folder, or the build), else where it is installed.
 std::unique_ptr<Netz> netzLaden() {
-    QStringList orte;
-    if (!Webretreiver::modulpfad.isEmpty()) orte << Webretreiver::modulpfad;
-    const QDir programm(QCoreApplication::applicationDirPath());
-    orte << programm.filePath(QStringLiteral("zirvanto_netz.so"))
-         << programm.filePath(QStringLiteral(ZIRVANTO_INSTALLIERTES_MODUL "/zirvanto_netz.so"));
     QString fehler;
-    for (const QString& ort : orte) {
-        if (!QFileInfo::exists(ort)) continue;
-        QLibrary modul(ort);
-        if (const auto erzeugen = reinterpret_cast<NetzErzeugen>(modul.resolve(NetzErzeugenName)))
-            return std::unique_ptr<Netz>(erzeugen());
-        fehler = modul.errorString();
-    }
-    qWarning(
-        "zirvanto: %s",
-        qUtf8Printable(QCoreApplication::translate("Webretreiver", "Das Netzwerkmodul fehlt: %1")
-                           .arg(fehler.isEmpty() ? orte.join(QLatin1String(", ")) : fehler)));
+    if (const auto erzeugen = reinterpret_cast<NetzErzeugen>(
+            modulfunktion(QStringLiteral("zirvanto_netz.so"), NetzErzeugenName, fehler)))
+        return std::unique_ptr<Netz>(erzeugen());
+    qWarning("zirvanto: %s", qUtf8Printable(QCoreApplication::translate(
+                                                "Webretreiver", "Das Netzwerkmodul fehlt: %1")
+                                                .arg(fehler)));
     return nullptr;
 }
 

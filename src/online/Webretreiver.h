@@ -27,8 +27,9 @@ public:
     explicit Webretreiver(Fristen fristen = {}, QObject* parent = nullptr);
     ~Webretreiver() override;
 
-    // The network module's file; empty: beside the program, then where it
-    // is installed. Tests name the one they built.
+    // The network module's file, when tests name the one they built; the
+    // program's other modules lie beside it. Empty: beside the program,
+    // then where it is installed.
     static inline QString modulpfad;
 
     // "host:port" of the proxy; used with the access type BenannterProxy.

@@ -1,6 +1,7 @@
 // The real program on the terminal, linked into a temporary program folder
 // and run without any display variable.
 #include "historie/Kurshistorie.h"
+#include "online/Webretreiver.h"
 #include "support/Programmordner.h"
 #include "support/Terminallauf.h"
 
@@ -11,7 +12,10 @@ using test::Lauf;
 
 class TerminalTest : public Programmordner {
 protected:
-    void SetUp() override { ASSERT_TRUE(test::programmAnlegen(programm)); }
+    void SetUp() override {
+        ASSERT_TRUE(test::programmAnlegen(programm));
+        Webretreiver::modulpfad = QStringLiteral(ZIRVANTO_NETZMODUL);
+    }
     Lauf starten(const QStringList& argumente, const QString& umgebung = "de_DE") const {
         return test::terminalStarten(programm, argumente, umgebung, pfad("daten"));
     }

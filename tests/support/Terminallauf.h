@@ -17,14 +17,17 @@ struct Lauf {
     QString aus, fehler;
 };
 
-// A link to (or else a copy of) the program at `ziel`, whose folder is then
-// its program folder.
+// A link to (or else a copy of) the program at `ziel`, and of its modules
+// beside it, whose folder is then its program folder.
 inline bool programmAnlegen(const QString& ziel) {
-    const auto anlegen = [](const char* quelle, const QString& datei) {
-        return ::link(quelle, qPrintable(datei)) == 0 || QFile::copy(quelle, datei);
+    const auto anlegen = [](const QString& quelle, const QString& datei) {
+        return ::link(qPrintable(quelle), qPrintable(datei)) == 0 || QFile::copy(quelle, datei);
     };
-    return QDir().mkpath(QFileInfo(ziel).path()) && anlegen(ZIRVANTO_PROGRAMM, ziel) &&
-           anlegen(ZIRVANTO_NETZMODUL, QFileInfo(ziel).dir().filePath("zirvanto_netz.so"));
+    const QDir module = QFileInfo(ZIRVANTO_NETZMODUL).dir(), ordner = QFileInfo(ziel).dir();
+    return QDir().mkpath(ordner.path()) && anlegen(ZIRVANTO_PROGRAMM, ziel) &&
+           anlegen(module.filePath("zirvanto_netz.so"), ordner.filePath("zirvanto_netz.so")) &&
+           anlegen(module.filePath("zirvanto_historie.so"),
+                   ordner.filePath("zirvanto_historie.so"));
 }
 
 // Runs without any display, Qt or locale variable; `umgebung` is the locale,
