@@ -228,6 +228,9 @@ def main():
                       share / "bash-completion" / "completions" / "zirvanto", desktop, metainfo):
             if not datei.is_file():
                 raise Fehler(f"nicht installiert: {datei.relative_to(destdir)}")
+        for modul in ("zirvanto_netz.so", "zirvanto_historie.so"):
+            if not any(wurzel.glob(f"lib*/**/zirvanto/{modul}")):
+                raise Fehler(f"nicht installiert: {modul}")
         pruefen_ohne_fehler(["desktop-file-validate", desktop])
         pruefen_ohne_fehler(["appstreamcli", "validate", "--no-net", metainfo])
         if f"\nIcon={a.id}\n" not in desktop.read_text(encoding="utf-8"):
