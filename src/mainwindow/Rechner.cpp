@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResource>
 
 #include <algorithm>
 #include <cmath>
@@ -96,12 +97,38 @@ void wertschriftSetzen(const std::vector<QLabel*>& felder, const QLocale& locale
 QLabel* bild(QWidget* eltern, const char* name, QRect rahmen, const QString& zugangsname,
              const QString& datei = {}) {
     auto* label = anlegen<QLabel>(eltern, name, rahmen, zugangsname);
-    if (!datei.isEmpty()) label->setPixmap(QPixmap(datei));
+    if (!datei.isEmpty()) label->setPixmap(eingebautesBild(datei));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 } // namespace
+
+// An uncompressed top-down 32-bit bitmap (as tools/bilder writes them) is
+// shown straight from the program's read-only data: no decoded copy of the
+// logo's 95 KB on the heap. Anything else is decoded.
+QPixmap eingebautesBild(const QString& pfad) {
+    const QResource datei(pfad);
+    const uchar* d = datei.data();
+    const qint64 n = datei.size();
+    const auto zahl = [&](int stelle) {
+        return qint32(quint32(d[stelle]) | quint32(d[stelle + 1]) << 8 |
+                      quint32(d[stelle + 2]) << 16 | quint32(d[stelle + 3]) << 24);
+    };
+    if (d && datei.compressionAlgorithm() == QResource::NoCompression && n >= 54 && d[0] == 'B' &&
+        d[1] == 'M') {
+        const qint64 anfang = zahl(10), breite = zahl(18), hoehe = -qint64(zahl(22));
+        const qint64 zeile = breite * 4;
+        const bool roh = zahl(14) >= 40 && (zahl(26) & 0xFFFF) == 1 && (zahl(28) & 0xFFFF) == 32 &&
+                         zahl(30) == 0 && breite > 0 && hoehe > 0 && anfang >= 54 &&
+                         anfang + zeile * hoehe <= n && quintptr(d + anfang) % 4 == 0;
+        if (roh)
+            return QPixmap::fromImage(
+                QImage(d + anfang, int(breite), int(hoehe), zeile, QImage::Format_RGB32),
+                Qt::NoFormatConversion);
+    }
+    return QPixmap(pfad);
+}
 
 Rechner::Rechner(Globals& globals, Plattform& plattform, QString programmordner, QLocale locale,
                  QStringList weitereBildordner, QWidget* parent, Fristen fristen)
@@ -142,7 +169,7 @@ void Rechner::oberflaecheAufbauen() {
     Kurs->setText(QStringLiteral("1 EUR = 13,7603 ATS"));
     AufZu = anlegen<QPushButton>(f, "AufZu", twipsRect(3480, 0, 375, 375),
                                  tr("Kurstabelle öffnen oder schließen"));
-    AufZu->setIcon(QPixmap(QStringLiteral(":/bilder/aufzu.bmp")));
+    AufZu->setIcon(eingebautesBild(QStringLiteral(":/bilder/aufzu.bmp")));
     AufZu->setIconSize(QSize(21, 21));
     AufZu->setToolTip(tr("Hier klicken, um alle Kurse anzuzeigen"));
     connect(AufZu, &QPushButton::clicked, this, &Rechner::AufZu_Click);

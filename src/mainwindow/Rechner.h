@@ -6,6 +6,7 @@
 #include "plattform/Wertanzeige.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QStringList>
 
 #include <array>
@@ -29,6 +30,9 @@ struct Stichtagsansicht;
 struct StichtagsansichtLoeschen {
     void operator()(Stichtagsansicht* s) const;
 };
+
+// A picture built into the program (":/bilder/...").
+QPixmap eingebautesBild(const QString& pfad);
 
 // The main window: the pocket calculator with its two displays and the
 // side currency panel. Its handlers turn keys and clicks into key codes for

@@ -73,7 +73,7 @@ void Rechner::Form_Load() {
     WaehrungslistenFuellen();
     if (e.AutoUpdateAktiv) LogoHerunterladen();
     if (!bildLaden(WerbeLogo, QStringLiteral("logo.bmp")))
-        WerbeLogo->setPixmap(QPixmap(
+        WerbeLogo->setPixmap(eingebautesBild(
             tr(":/bilder/werbelogo.bmp", "the built-in logo, whose slogan each language has")));
 
     werk_.AnzeigeAktualisieren(0, false, true, true);

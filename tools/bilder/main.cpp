@@ -1,7 +1,9 @@
 // Draws the program's pictures: the design-time pictures compiled into the
 // program and the arrow pictures that lie in the program folder.
 // Usage: bilder <resources folder>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -99,6 +101,28 @@ bool speichern(const QImage& bild, const QString& pfad) {
     return false;
 }
 
+// The pictures built into the program: 32-bit bitmaps stored top-down, their
+// pixels at byte 56, in the byte order of QImage::Format_RGB32, so that the
+// program can show an uncompressed one straight from its read-only data.
+bool eingebautSpeichern(const QImage& bild, const QString& pfad) {
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB32);
+    const quint32 anfang = 56, groesse = quint32(rgb.width() * 4 * rgb.height());
+    QFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly)) {
+        QDataStream s(&datei);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s.writeRawData("BM", 2);
+        s << anfang + groesse << quint32(0) << anfang << quint32(40) << qint32(rgb.width())
+          << qint32(-rgb.height()) << quint16(1) << quint16(32) << quint32(0) << groesse
+          << qint32(3780) << qint32(3780) << quint32(0) << quint32(0) << quint16(0);
+        for (int y = 0; y < rgb.height(); ++y)
+            s.writeRawData(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4);
+        if (s.status() == QDataStream::Ok && datei.flush()) return true;
+    }
+    std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(pfad));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -110,13 +134,13 @@ int main(int argc, char** argv) {
     const QDir ziel(QString::fromLocal8Bit(argv[1]));
     bool ok = speichern(pfeil(true), ziel.filePath(QStringLiteral("programm/pfeilauf.bmp")));
     ok &= speichern(pfeil(false), ziel.filePath(QStringLiteral("programm/pfeilzu.bmp")));
-    ok &= speichern(pfeil(true), ziel.filePath(QStringLiteral("bilder/aufzu.bmp")));
-    ok &= speichern(muenze(), ziel.filePath(QStringLiteral("bilder/image1.bmp")));
-    ok &= speichern(werbung(QStringLiteral("Ihr Euro-Rechner")),
-                    ziel.filePath(QStringLiteral("bilder/werbelogo.bmp")));
-    ok &= speichern(werbung(QStringLiteral("Your euro calculator")),
-                    ziel.filePath(QStringLiteral("bilder/werbelogo_en.bmp")));
-    ok &= speichern(werbung(QStringLiteral("La calcolatrice dell'euro")),
-                    ziel.filePath(QStringLiteral("bilder/werbelogo_it.bmp")));
+    ok &= eingebautSpeichern(pfeil(true), ziel.filePath(QStringLiteral("bilder/aufzu.bmp")));
+    ok &= eingebautSpeichern(muenze(), ziel.filePath(QStringLiteral("bilder/image1.bmp")));
+    ok &= eingebautSpeichern(werbung(QStringLiteral("Ihr Euro-Rechner")),
+                             ziel.filePath(QStringLiteral("bilder/werbelogo.bmp")));
+    ok &= eingebautSpeichern(werbung(QStringLiteral("Your euro calculator")),
+                             ziel.filePath(QStringLiteral("bilder/werbelogo_en.bmp")));
+    ok &= eingebautSpeichern(werbung(QStringLiteral("La calcolatrice dell'euro")),
+                             ziel.filePath(QStringLiteral("bilder/werbelogo_it.bmp")));
     return ok ? 0 : 1;
 }
