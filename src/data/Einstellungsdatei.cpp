@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -76,7 +75,7 @@ int jahrhundertKorrektur(const QString& format) {
 
 // The nearest whole number, halves to even; nothing outside [von, bis].
 std::optional<int> ganzzahl(double wert, int von, int bis) {
-    const double gerundet = std::nearbyint(wert);
+    const double gerundet = ganzGerundet(wert);
     if (!(gerundet >= von && gerundet <= bis)) return std::nullopt;
     return int(gerundet);
 }

@@ -113,6 +113,15 @@ QString zahlentext(double wert) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+double ganzGerundet(double wert) {
+    // From 2^52 on every double is whole. Below, adding 2^52 leaves no bits
+    // for a fraction, and the addition rounds as the hardware does.
+    constexpr double Zwei52 = 4503599627370496.0;
+    const double betrag = std::fabs(wert);
+    if (!(betrag < Zwei52)) return wert;
+    return std::copysign(betrag + Zwei52 - Zwei52, wert);
+}
+
 double zahlLesen(QStringView text) {
     const qsizetype n = text.size();
     qsizetype i = 0;

@@ -21,4 +21,8 @@ QString zahlentext(double wert);
 // the range of a double, read as 0.
 double zahlLesen(QStringView text);
 
+// The nearest whole number, halves to even, as std::nearbyint rounds by
+// default; without libm, whose code would be paged in at start for it.
+double ganzGerundet(double wert);
+
 } // namespace zirvanto

@@ -32,7 +32,7 @@ constexpr int GroessterPort = 65535;
 // The port as typed: its leading number, rounded half to even; a number
 // outside 0..65535 gives 0, no proxy.
 int portLesen(const QString& text) {
-    const double port = std::nearbyint(zahlLesen(text));
+    const double port = ganzGerundet(zahlLesen(text));
     return port >= 0 && port <= GroessterPort ? int(port) : 0;
 }
 

@@ -7,6 +7,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <random>
@@ -61,6 +62,14 @@ TEST(Zahlentext, LiestDieFuehrendeZahl) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(zahlLesen(f.text), f.wert) << f.text.left(40).toStdString();
+}
+
+TEST(Zahlentext, RundetGanzHalbeZurGeradenZahl) {
+    for (const double wert : {0.5, 1.5, 2.5, -0.5, -2.5, 0.49999999999999994, 4503599627370495.5,
+                              4503599627370497.0, -1e300, 0.0, -0.0, 7.0})
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(ganzGerundet(wert)),
+                  std::bit_cast<std::uint64_t>(std::nearbyint(wert)))
+            << wert;
 }
 
 // Against libstdc++ on random doubles: the same shortest digits, the same
