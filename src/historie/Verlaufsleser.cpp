@@ -1,16 +1,13 @@
 #include "historie/Verlaufsleser.h"
 
-#include "historie/Historienmodul.h"
-
 #include "data/Zahlentext.h"
+#include "historie/Historienmodul.h"
 #include "online/Antwortleser.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <memory>
 
 namespace zirvanto {
 
