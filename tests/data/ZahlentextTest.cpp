@@ -78,10 +78,11 @@ TEST(Zahlentext, RundetGanzHalbeZurGeradenZahl) {
 // double.
 TEST(Dezimalziffern, RechnenWieDieStandardbibliothek) {
     const auto text = [](const Ziffern& z) {
+        std::string t = z.ziffern;
+        if (t.size() > 1) t.insert(1, 1, '.');
         char exponent[8];
         std::snprintf(exponent, sizeof exponent, "e%+03d", z.exponent);
-        return z.ziffern.substr(0, 1) + (z.ziffern.size() > 1 ? "." + z.ziffern.substr(1) : "") +
-               exponent;
+        return t + exponent;
     };
     EXPECT_EQ(dezimalLesen("inf"), std::nullopt);
     std::mt19937_64 zufall(24);
