@@ -134,6 +134,6 @@ if [[ ${SPEICHER:-1} != 0 ]] && { [[ $QT_QPA_PLATFORM == xcb ]] || ! command -v 
     awk -v r="$(median "${speicher_rechner[@]}")" -v m="$(median "${speicher_menue[@]}")" 'BEGIN {
         printf "  Speicher nach 1 s, Rechner:                 Median %6.1f MB\n", r / 1024
         printf "  Speicher nach 1 s, leeres Fenster mit Menü: Median %6.1f MB\n", m / 1024
-        printf "  Rechner / leeres Fenster mit Menü:          %.2f\n", r / m
+        printf "  Rechner / leeres Fenster mit Menü:          %.3f\n", r / m
     }'
 fi
