@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QResource>
 
 #include <sys/stat.h>
 
@@ -97,9 +98,10 @@ TEST_F(StartTest, LogoAusDemProgrammordnerUndKlickAufDieWerbeseite) {
     QTest::mouseClick(kind("WerbeLogo"), Qt::LeftButton);
     EXPECT_EQ(plattform.adressen, std::vector<QUrl>{QUrl("http://w.example/?a=1")});
 
-    schreiben("logo.bmp", "kein Bild"); // an unreadable logo keeps the built-in picture
-    oeffnen();
-    EXPECT_FALSE(kind<QLabel>("WerbeLogo")->pixmap().isNull());
+    schreiben("logo.bmp", "kein Bild"); // an unreadable logo keeps the built-in picture,
+    oeffnen();                          // shown from the program's data, not a copy
+    EXPECT_EQ(kind<QLabel>("WerbeLogo")->pixmap().toImage().constBits(),
+              QResource(":/bilder/werbelogo.bmp").data() + 56);
 }
 
 } // namespace
