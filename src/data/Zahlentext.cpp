@@ -14,22 +14,16 @@ namespace {
 
 constexpr std::size_t Stellen = 15;
 
-// A finite, non-zero value as 0.d1d2...dn × 10^exponent, rounded to 15
-// significant digits, without trailing zeros.
-struct Dezimalzahl {
-    std::string ziffern;
-    int exponent = 0;
-};
-
-// Rounds on the shortest decimal text that reads back as the same double,
-// so that a value like 0.1 + 0.2 (0.30000000000000004) becomes 0.3 and a
-// halfway digit rounds away from zero as a person would expect. Values so
-// close to the largest double that rounding up would leave the range of a
-// double are cut instead, so that their text can still be read.
-Dezimalzahl zerlegen(double wert) {
+// The digits of a finite, non-zero value, rounded to 15 significant digits,
+// without trailing zeros. Rounds on the shortest decimal text that reads
+// back as the same double, so that a value like 0.1 + 0.2
+// (0.30000000000000004) becomes 0.3 and a halfway digit rounds away from
+// zero as a person would expect. Values so close to the largest double that
+// rounding up would leave the range of a double are cut instead, so that
+// their text can still be read.
+Ziffern zerlegen(double wert) {
     constexpr double GroessterAufrundbarer = 1.797693134862315e308;
-    const Ziffern kurz = kuerzesteZiffern(std::fabs(wert));
-    Dezimalzahl z{kurz.ziffern, kurz.exponent + 1};
+    Ziffern z = kuerzesteZiffern(std::fabs(wert));
 
     if (z.ziffern.size() > Stellen) {
         const bool aufrunden = z.ziffern[Stellen] >= '5' && std::fabs(wert) < GroessterAufrundbarer;
@@ -77,14 +71,16 @@ constexpr std::int64_t ExponentGrenze = 1'000'000'000;
 
 QString zahlentext(double wert) {
     if (!std::isfinite(wert) || wert == 0) return QStringLiteral(" 0");
-    const Dezimalzahl z = zerlegen(wert);
+    const Ziffern z = zerlegen(wert);
     const auto n = z.ziffern.size();
+    // Digits before the point; below 1, minus the zeros after it.
+    const int vorKomma = z.exponent + 1;
 
     std::string text(1, wert < 0 ? '-' : ' ');
-    if (z.exponent >= -3 && z.exponent <= 15) {
+    if (vorKomma >= -3 && vorKomma <= 15) {
         // Fixed notation, 0.0001 <= |wert| < 1E15.
-        if (z.exponent > 0) {
-            const auto ganz = std::size_t(z.exponent);
+        if (vorKomma > 0) {
+            const auto ganz = std::size_t(vorKomma);
             if (n <= ganz) {
                 text += z.ziffern;
                 text.append(ganz - n, '0');
@@ -95,7 +91,7 @@ QString zahlentext(double wert) {
             }
         } else {
             text += '.';
-            text.append(std::size_t(-z.exponent), '0');
+            text.append(std::size_t(-vorKomma), '0');
             text += z.ziffern;
         }
     } else {
@@ -104,9 +100,8 @@ QString zahlentext(double wert) {
             text += '.';
             text.append(z.ziffern, 1);
         }
-        const int exp10 = z.exponent - 1;
-        text += exp10 < 0 ? "E-" : "E+";
-        const int betrag = std::abs(exp10);
+        text += z.exponent < 0 ? "E-" : "E+";
+        const int betrag = std::abs(z.exponent);
         if (betrag < 10) text += '0';
         text += std::to_string(betrag);
     }
